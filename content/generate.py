@@ -1,0 +1,65 @@
+#!/usr/bin/python3
+"""Regenerates the bundle files in resources/.
+
+    /usr/bin/python3 content/generate.py            # every family
+    /usr/bin/python3 content/generate.py chrome vxb # only these families
+"""
+
+import argparse
+import importlib
+import os
+import pkgutil
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+
+import matplotlib  # noqa: E402
+
+matplotlib.use("Agg")
+
+from showerscope_content import families  # noqa: E402
+from showerscope_content.catalogue import ALL_FILES  # noqa: E402
+
+
+def family_modules():
+    names = sorted(m.name for m in pkgutil.iter_modules(families.__path__))
+    return {name: importlib.import_module(f"showerscope_content.families.{name}") for name in names}
+
+
+def check_coverage(modules):
+    """Every catalogue file is made by exactly one family, and no family makes other files."""
+    owner = {}
+    for name, module in modules.items():
+        for f in module.FILES:
+            if f in owner:
+                raise SystemExit(f"{f} is made by both {owner[f]} and {name}")
+            if f not in ALL_FILES:
+                raise SystemExit(f"{name} makes {f}, which is not in the catalogue")
+            owner[f] = name
+    return [f for f in ALL_FILES if f not in owner]
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
+    parser.add_argument("families", nargs="*", help="families to regenerate (default: all)")
+    parser.add_argument("--out", default=os.path.join(HERE, "..", "resources"))
+    args = parser.parse_args()
+    modules = family_modules()
+    missing = check_coverage(modules)
+    if missing:
+        print(f"note: no family makes {len(missing)} catalogue files: {', '.join(missing[:8])}...")
+    chosen = args.families or list(modules)
+    unknown = [f for f in chosen if f not in modules]
+    if unknown:
+        raise SystemExit(f"unknown families: {', '.join(unknown)}; known: {', '.join(modules)}")
+    os.makedirs(args.out, exist_ok=True)
+    for name in chosen:
+        start = time.monotonic()
+        modules[name].generate(os.path.abspath(args.out))
+        print(f"{name}: {len(modules[name].FILES)} files in {time.monotonic() - start:.1f} s")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,1 @@
+"""The program that makes every file of Showerscope's resource bundle."""

@@ -1,0 +1,1 @@
+"""Physics models: pure numpy functions, no drawing and no file output."""

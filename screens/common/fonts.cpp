@@ -1,0 +1,52 @@
+#include "fonts.h"
+
+#include <QFont>
+#include <QPair>
+#include <QVector>
+
+namespace fonts {
+namespace {
+
+// Requested family -> look-alike from Debian's font packages.
+const QVector<QPair<QString, QString>> &substitutes()
+{
+    static const QVector<QPair<QString, QString>> table = {
+        {"MS Shell Dlg 2", "Liberation Sans"},          // fonts-liberation2, Tahoma-like sans
+        {"Arial", "Liberation Sans"},                   // metric-compatible
+        {"Arial Unicode MS", "DejaVu Sans"},            // wide Unicode coverage
+        {"Arial Narrow", "Liberation Sans Narrow"},
+        {"Impact", "Liberation Sans Narrow"},           // condensed, bold captions
+        {"Franklin Gothic Medium Cond", "Liberation Sans Narrow"},
+        {"Franklin Gothic Demi Cond", "Liberation Sans Narrow"},
+        {"High Tower Text", "EB Garamond"},             // old-style serif
+        {"Baskerville Old Face", "EB Garamond"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Gabriola", "Z003"},                           // calligraphic (fonts-urw-base35)
+        {"MS UI Gothic", "DejaVu Sans"},
+        {"Calibri", "Carlito"},                         // metric-compatible
+        {"Ubuntu", "DejaVu Sans"},
+        {"Symbola", "Symbola"},
+        {"MS Sans Serif", "Liberation Sans"},
+    };
+    return table;
+}
+
+} // namespace
+
+void installSubstitutes()
+{
+    for (const auto &entry : substitutes()) {
+        if (entry.first != entry.second)
+            QFont::insertSubstitution(entry.first, entry.second);
+    }
+}
+
+QStringList formFamilies()
+{
+    QStringList families;
+    for (const auto &entry : substitutes())
+        families << entry.first;
+    return families;
+}
+
+} // namespace fonts

@@ -1,0 +1,85 @@
+#include "panes.h"
+
+#include "sound.h"
+#include "textpane.h"
+
+#include <QGraphicsPixmapItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QMovie>
+#include <QPixmap>
+
+namespace pane {
+namespace {
+
+QGraphicsScene *newScene(QGraphicsView *owner)
+{
+    auto *scene = new QGraphicsScene(owner);
+    // Marks scenes made here, so that only those are released when replaced.
+    scene->setProperty("showerscope.paneScene", true);
+    return scene;
+}
+
+void present(QGraphicsView *view, QGraphicsScene *scene, Fit fitMode, QGraphicsView *owner)
+{
+    QGraphicsScene *previous = view->scene();
+    if (owner != view)
+        owner->setScene(scene);
+    view->setScene(scene);
+    if (fitMode != Fit::Natural)
+        fit(view);
+    if (previous && previous != scene && previous->property("showerscope.paneScene").toBool())
+        delete previous; // also releases its proxy, label and movie
+}
+
+} // namespace
+
+QGraphicsScene *showPicture(QGraphicsView *view, const QString &picturePath, Fit fitMode,
+                            QGraphicsView *owner)
+{
+    if (!owner)
+        owner = view;
+    QGraphicsScene *scene = newScene(owner);
+    const QPixmap pixmap(picturePath);
+    scene->addPixmap(pixmap);
+    if (fitMode != Fit::Fitted)
+        scene->setSceneRect(QRectF(0, 0, pixmap.width(), pixmap.height()));
+    present(view, scene, fitMode, owner);
+    return scene;
+}
+
+QGraphicsScene *showMovie(QGraphicsView *view, const QString &gifPath, Fit fitMode,
+                          QGraphicsView *owner)
+{
+    if (!owner)
+        owner = view;
+    QGraphicsScene *scene = newScene(owner);
+    auto *label = new QLabel; // the scene's proxy takes it
+    auto *movie = new QMovie(gifPath, QByteArray(), label);
+    label->setMovie(movie);
+    movie->start();
+    scene->addWidget(label);
+    present(view, scene, fitMode, owner);
+    return scene;
+}
+
+void fit(QGraphicsView *view)
+{
+    QGraphicsScene *scene = view->scene();
+    if (!scene)
+        return;
+    const QRectF rect = scene->sceneRect();
+    view->ensureVisible(rect, 50, 50);
+    view->fitInView(rect, Qt::KeepAspectRatio);
+}
+
+void showTopic(QGraphicsView *view, const QString &picturePath, Fit fitMode, QTextEdit *textPane,
+               const QString &textPath)
+{
+    sound::play(sound::Click);
+    showPicture(view, picturePath, fitMode);
+    text::load(textPane, textPath);
+}
+
+} // namespace pane

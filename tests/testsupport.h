@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+// Records every click sound and every event a test wants to order against it.
+class SoundLog
+{
+public:
+    SoundLog();
+    ~SoundLog();
+    QStringList sounds() const { return *m_events; }
+    // Sounds and marks in the order they happened, e.g. "sound::/click4.wav", "open:Dialog1".
+    QStringList events() const { return *m_events; }
+    void mark(const QString &event) { m_events->append(event); }
+    void clear() { m_events->clear(); }
+
+private:
+    QStringList *m_events;
+};
+
+// Runs `action` (which opens a modal screen) and, once a modal widget appears, records its
+// class, calls `inspect` on it and closes it. Returns the class name, or "" when nothing opened.
+QString whileModal(const std::function<void()> &action,
+                   const std::function<void(QWidget *)> &inspect = {}, int timeoutMs = 5000,
+                   SoundLog *log = nullptr);
+
+// Intercepts https links: openUrl() hands them here instead of to a browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url);
+};
+
+// Closes every top-level widget left behind; returns how many there were.
+int closeStrayWindows();

@@ -14,16 +14,22 @@ Backend &backend()
     return current;
 }
 
-// The players live as children of the application object and go with it.
+// One player per sound, kept for the life of the process. They are deliberately never
+// deleted: destroying a QSoundEffect while the application object is being torn down waits
+// for the multimedia sample loader forever, which would hang the program at exit.
+QHash<QString, QSoundEffect *> &players()
+{
+    static QHash<QString, QSoundEffect *> table;
+    return table;
+}
+
 void playWithEffect(const QString &resourcePath)
 {
-    static QHash<QString, QSoundEffect *> players;
     if (!QCoreApplication::instance())
         return;
-    QSoundEffect *&effect = players[resourcePath];
+    QSoundEffect *&effect = players()[resourcePath];
     if (!effect) {
-        effect = new QSoundEffect(QCoreApplication::instance());
-        QObject::connect(effect, &QObject::destroyed, [resourcePath] { players.remove(resourcePath); });
+        effect = new QSoundEffect;
         QString url = resourcePath;
         if (url.startsWith(QLatin1Char(':')))
             url = QStringLiteral("qrc") + url;
@@ -41,6 +47,11 @@ void play(const QString &resourcePath)
         backend()(resourcePath);
     else
         playWithEffect(resourcePath);
+}
+
+int playerCount()
+{
+    return players().size();
 }
 
 void setBackend(Backend replacement)

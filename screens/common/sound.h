@@ -15,6 +15,9 @@ inline const QString Close = QStringLiteral(":/click6.wav");
 
 void play(const QString &resourcePath);
 
+// How many sound players exist (one per distinct sound played so far).
+int playerCount();
+
 // Replaces the player; tests install a recorder. An empty function restores the real player.
 using Backend = std::function<void(const QString &resourcePath)>;
 void setBackend(Backend backend);

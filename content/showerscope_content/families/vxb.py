@@ -1,0 +1,635 @@
+"""Figures of the radio-emission menu and of the simplified v x B ("VXB") model: the emission
+mechanisms, the shower geometry, the polar and 2D graphs of the polarisation channels, the
+axis rotation, the angle graph, the three results-menu pictures and the azimuth convention.
+
+Every number drawn comes from models/geomagnetic.py and models/vxb.py with the field at the
+observatory (B zenith 54 deg, azimuth 90 deg, azimuth counted from East counter-clockwise).
+"""
+
+import io
+import os
+
+import matplotlib.pyplot as plt
+import numpy as np
+from matplotlib import patheffects
+from matplotlib.colors import LinearSegmentedColormap
+from matplotlib.patches import Circle, FancyArrowPatch, Polygon
+from PIL import Image, ImageDraw
+
+from .. import style
+from ..models import geomagnetic as gm
+from ..models import vxb
+from ..output import save_figure, save_image
+
+POLAR = {"NS": "Grafic_polar_NS-1.png", "EW": "Grafic_polar_EW-1.png",
+         "V": "Grafic_polar_Vertical-1.png"}
+DUAL = {"NS": "Grafic_dual_Polarizare_NS-1.png", "EW": "Grafic_Dual_Polarizare_EW-1.png",
+        "V": "Grafic_dual_Polarizare_Verticala-1.png"}
+DUAL_UNIT_EW = "Grafic_Dual_Polarizare_EW(1)-1.png"
+ROTATION = "Grafic_dual_Axe_rotite_vs_Axe_initiale-1.png"
+FILES = (["em_mec.PNG", "geom1.png"] + list(POLAR.values()) + list(DUAL.values())
+         + [DUAL_UNIT_EW, ROTATION, "angles_good.png", "logo.png", "logo2.png", "logo3.png",
+            "conventie.png"])
+
+CHANNEL_INDEX = {"EW": 0, "NS": 1, "V": 2}
+CHANNEL_NAME = {"EW": "East-West", "NS": "North-South", "V": "Vertical"}
+MODEL_NOTE = ("Simplified v × B (Lorentz-force) model; field at the observatory: "
+              "B azimuth 90°, zenith 54°")
+ZENITH_SERIES_DEG = (0, 20, 40, 60, 80)
+AZIMUTH_TICKS = [(0, "0°\nE"), (90, "90°\nN"), (180, "180°\nW"), (270, "270°\nS"), (360, "360°\nE")]
+
+# Colours of the vectors in the schematics.
+V_COLOUR = style.SKY
+B_COLOUR = style.ORANGE
+VXB_COLOUR = "#3fd6a0"  # a lighter Okabe-Ito green that reads on the night background
+CE_COLOUR = style.PURPLE
+# Energy fluence on the night background: dark where there is no signal.
+FLUENCE_CMAP = LinearSegmentedColormap.from_list(
+    "night_fluence", [style.NIGHT, "#4a2a7a", "#b8457a", "#e98a3c", "#fde7a8"])
+
+
+def generate(out_dir):
+    path = lambda name: os.path.join(out_dir, name)  # noqa: E731
+    mechanisms(path("em_mec.PNG"))
+    geometry(path("geom1.png"))
+    for channel, name in POLAR.items():
+        polar_graph(channel, path(name))
+    for channel, name in DUAL.items():
+        dual_graph(channel, path(name))
+    dual_unit_graph(path(DUAL_UNIT_EW))
+    rotation_graph(path(ROTATION))
+    angles_graph(path("angles_good.png"))
+    logo_vectors(path("logo.png"))
+    logo_array(path("logo2.png"))
+    logo_comparison(path("logo3.png"))
+    convention(path("conventie.png"))
+
+
+# ----------------------------------------------------------------------------- helpers
+
+def _night_figure(width_px, height_px, scale=1.0, **kw):
+    """A figure on the night background (saved with its own face colour, not white)."""
+    fig, axes = style.figure(width_px, height_px, scale, **kw)
+    plt.rcParams["savefig.facecolor"] = "auto"
+    fig.patch.set_facecolor(style.NIGHT)
+    return fig, axes
+
+
+def _night_axes(ax):
+    ax.set_facecolor(style.NIGHT)
+    ax.set_aspect("equal")
+    ax.axis("off")
+
+
+def _arrow(ax, start, end, colour, width=2.0, head=14, zorder=3, style_="-|>"):
+    ax.add_patch(FancyArrowPatch(start, end, arrowstyle=style_, mutation_scale=head,
+                                 color=colour, lw=width, zorder=zorder, shrinkA=0, shrinkB=0))
+
+
+def _azimuth_axis(ax):
+    ax.set_xlim(0, 360)
+    ax.set_xticks([t for t, _ in AZIMUTH_TICKS])
+    ax.set_xticklabels([label for _, label in AZIMUTH_TICKS])
+    ax.set_xlabel("azimuth φ of the arrival direction")
+
+
+def _unwrapped_degrees(angle):
+    """Angle in degrees with a gap (NaN) wherever it jumps by a full turn."""
+    deg = np.degrees(angle)
+    jumps = np.abs(np.diff(deg)) > 180
+    deg[1:][jumps] = np.nan
+    return deg
+
+
+def _rounded_logo(fig, path, radius=26):
+    """Renders a 200 x 200 figure onto a rounded panel with transparent corners."""
+    buf = io.BytesIO()
+    fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
+    style.close(fig)
+    buf.seek(0)
+    image = Image.open(buf).convert("RGBA")
+    size = image.size
+    big = Image.new("L", (size[0] * 4, size[1] * 4), 0)
+    ImageDraw.Draw(big).rounded_rectangle([0, 0, size[0] * 4 - 1, size[1] * 4 - 1],
+                                          radius=radius * 4, fill=255)
+    image.putalpha(big.resize(size, Image.LANCZOS))
+    save_image(image, path)
+
+
+# ----------------------------------------------------------------------------- mechanisms
+
+def _ring_positions():
+    radii = np.array([1.0, 2.0])
+    angles = np.radians(np.arange(0, 360, 45))
+    r, a = np.meshgrid(radii, angles)
+    return (r * np.cos(a)).ravel(), (r * np.sin(a)).ravel()
+
+
+def _shower_plane_frame(ax, extent=2.45):
+    _night_axes(ax)
+    ax.set_xlim(-extent, extent)
+    ax.set_ylim(-extent, extent)
+    for r in (1.0, 2.0):
+        ax.add_patch(Circle((0, 0), r, fill=False, color="#7084ad", lw=0.9, ls=":"))
+    ax.add_patch(Circle((0, 0), 0.16, fill=False, color=style.WHITE, lw=1.5, zorder=4))
+    ax.plot([0], [0], marker="x", color=style.WHITE, ms=6, mew=1.5, zorder=4)
+
+
+def _field_arrows(ax, ex, ey, x, y, colour, scale):
+    for xi, yi, exi, eyi in zip(x, y, ex, ey):
+        _arrow(ax, (xi - exi * scale / 2, yi - eyi * scale / 2),
+               (xi + exi * scale / 2, yi + eyi * scale / 2), colour, width=2.2, head=13)
+
+
+def mechanisms(path):
+    sin_alpha = np.sin(np.radians(gm.FIELD_ZENITH_DEG))  # a vertical shower at the observatory
+    a = 0.2
+    fig, _ = _night_figure(872, 667, scale=1.25)
+    fig.clf()
+    x, y = _ring_positions()
+    light = "#d8e2f5"
+
+    def heading(x_frac, y_frac, text, colour=style.WHITE):
+        fig.text(x_frac, y_frac, text, color=colour, ha="center", va="top", fontsize="large",
+                 fontweight="bold")
+
+    def caption(x_frac, y_frac, text):
+        fig.text(x_frac, y_frac, text, color=light, ha="center", va="top", fontsize="small")
+
+    heading(0.19, 0.975, "Geomagnetic", VXB_COLOUR)
+    geo = fig.add_axes([0.03, 0.60, 0.32, 0.31])
+    _shower_plane_frame(geo)
+    ex, ey = vxb.shower_plane_field(x, y, 1.0, 0.0)
+    _field_arrows(geo, ex, ey, x, y, VXB_COLOUR, 0.75)
+    caption(0.19, 0.595, "transverse current: polarised\nalong v × B, same everywhere")
+
+    fig.text(0.19, 0.497, "+", color=style.WHITE, fontsize=30, ha="center", va="center")
+    heading(0.19, 0.462, "Charge excess", CE_COLOUR)
+    ce = fig.add_axes([0.03, 0.12, 0.32, 0.29])
+    _shower_plane_frame(ce)
+    ex, ey = vxb.shower_plane_field(x, y, 0.0, 1.0)
+    _field_arrows(ce, ex, ey, x, y, CE_COLOUR, 0.75)
+    caption(0.19, 0.113, "Askaryan: polarised radially,\npointing towards the axis")
+
+    fig.text(0.375, 0.47, "=", color=style.WHITE, fontsize=34, ha="center", va="center")
+    heading(0.69, 0.975, "Both together")
+    caption(0.69, 0.918, f"arrows: electric field; colour: energy fluence\n"
+                         f"(charge excess {a:.0%} of geomagnetic, sin α = {sin_alpha:.2f})")
+    total = fig.add_axes([0.40, 0.055, 0.58, 0.785])
+    extent = 2.9
+    _shower_plane_frame(total, extent=extent)
+    # Energy fluence of a ring-shaped footprint: g(r)^2 times the interference factor.
+    grid = np.linspace(-extent, extent, 240)
+    gx, gy = np.meshgrid(grid, grid)
+    g = np.exp(-((np.hypot(gx, gy) - 1.4) / 0.9) ** 2)
+    fluence = g ** 2 * vxb.fluence_factor(np.arctan2(gy, gx), sin_alpha, a)
+    total.imshow(fluence, extent=(-extent, extent, -extent, extent), origin="lower",
+                 cmap=FLUENCE_CMAP, vmin=0, vmax=fluence.max() * 1.05, zorder=0)
+    ex, ey = vxb.shower_plane_field(x, y, sin_alpha, a)
+    _field_arrows(total, ex, ey, x, y, style.WHITE, 0.75 / (sin_alpha + a))
+    _arrow(total, (-2.75, 2.6), (2.75, 2.6), VXB_COLOUR, width=1.6, head=14)
+    total.text(0, 2.48, "+v × B", color=VXB_COLOUR, ha="center", va="top", fontweight="bold")
+    total.text(-2.75, 2.48, "West", color=light, ha="left", va="top", fontsize="small")
+    total.text(2.75, 2.48, "East", color=light, ha="right", va="top", fontsize="small")
+    total.text(2.8, -2.75, "fields add", color=style.WHITE, ha="right", fontsize="small",
+               fontweight="bold")
+    total.text(-2.8, -2.75, "fields partly cancel", color=style.WHITE, ha="left",
+               fontsize="small", fontweight="bold")
+    total.text(0.22, 0.22, "axis", color=style.WHITE, fontsize="x-small")
+    style.footnote(fig, "Superposition model E = g(r)[−sin α·e(v×B) − a·r̂]; vertical shower, "
+                   "B azimuth 90°, zenith 54°", dark=True)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+# ----------------------------------------------------------------------------- geometry
+
+class _View:
+    """Orthographic view of the ground frame from a camera at azimuth gamma, elevation eps."""
+
+    def __init__(self, gamma_deg, eps_deg):
+        g, e = np.radians(gamma_deg), np.radians(eps_deg)
+        self.right = np.array([-np.sin(g), np.cos(g), 0.0])
+        self.up = np.array([-np.sin(e) * np.cos(g), -np.sin(e) * np.sin(g), np.cos(e)])
+
+    def __call__(self, points):
+        p = np.atleast_2d(points)
+        return p @ self.right, p @ self.up
+
+
+def _arc(a, b, radius, count=40):
+    """Points on the great-circle arc from unit vector a to unit vector b."""
+    angle = np.arccos(np.clip(np.dot(a, b), -1, 1))
+    t = np.linspace(0, 1, count)[:, None]
+    return radius * (np.sin((1 - t) * angle) * a + np.sin(t * angle) * b) / np.sin(angle)
+
+
+def geometry(path):
+    zenith_deg, azimuth_deg = 40.0, 200.0
+    zenith, azimuth = np.radians([zenith_deg, azimuth_deg])
+    n = gm.direction(zenith, azimuth)
+    b = gm.field_direction()
+    e1 = vxb.vxb_channels(zenith, azimuth)
+    e1 = e1 / np.linalg.norm(e1)
+    alpha = np.degrees(gm.geomagnetic_angle(zenith, azimuth))
+    psi = np.degrees(vxb.polarisation_angle(zenith, azimuth))
+    view = _View(-70, 20)
+
+    fig, ax = _night_figure(691, 453, scale=1.05)
+    ax.set_position([0.0, 0.04, 0.63, 0.96])
+    _night_axes(ax)
+
+    def line(points, **kw):
+        px, py = view(np.asarray(points))
+        ax.plot(px, py, **kw)
+
+    def label(point, text, colour, **kw):
+        px, py = view(np.asarray(point))
+        ax.text(px[0], py[0], text, color=colour, ha="center", va="center", **kw)
+
+    def arrow(start, end, colour, width=2.4):
+        (x0,), (y0,) = view(np.asarray(start))
+        (x1,), (y1,) = view(np.asarray(end))
+        _arrow(ax, (x0, y0), (x1, y1), colour, width=width, head=15, zorder=5)
+
+    # Ground: a disc with the four compass directions.
+    t = np.linspace(0, 2 * np.pi, 181)
+    gx, gy = view(np.stack([np.cos(t), np.sin(t), 0 * t], axis=-1))
+    ax.fill(gx, gy, color=style.NIGHT_LIGHT, zorder=0)
+    ax.plot(gx, gy, color="#5a6f99", lw=1.0, zorder=1)
+    for ang, name in ((0, "E"), (90, "N"), (180, "W"), (270, "S")):
+        u = np.array([np.cos(np.radians(ang)), np.sin(np.radians(ang)), 0])
+        line([-0 * u, u], color="#8da2c9", lw=1.0, zorder=1)
+        label(1.13 * u, name, "#d8e2f5", fontsize="medium", fontweight="bold")
+
+    # Vertical, the shower axis and its ground projection.
+    line([[0, 0, 0], [0, 0, 1.45]], color="#d8e2f5", lw=1.0, ls="--")
+    label([0, 0, 1.53], "zenith", "#d8e2f5", fontsize="small")
+    horizontal_n = np.array([np.cos(azimuth), np.sin(azimuth), 0.0])
+    line([np.zeros(3), horizontal_n], color="#d8e2f5", lw=1.0, ls="--")
+    line([n * 1.0, horizontal_n * np.sin(zenith)], color="#8da2c9", lw=0.8, ls=":")
+    line([np.zeros(3), n * 1.6], color=V_COLOUR, lw=4.0, solid_capstyle="round", zorder=4)
+    arrow(n * 1.45, n * 1.1, V_COLOUR, width=3.0)
+    side = np.cross(n, [0, 0, 1.0])
+    side /= np.linalg.norm(side)
+    (ax_x,), (ax_y,) = view(n * 1.55)
+    ax.annotate("shower axis", (ax_x, ax_y), xytext=(12, 2), textcoords="offset points",
+                color=V_COLOUR, fontsize="small", ha="left")
+    label(n * 1.25 + 0.13 * side, "v", V_COLOUR, fontsize="medium", fontweight="bold")
+
+    # The field and v x B at the shower core.
+    arrow(np.zeros(3), b * 1.15, B_COLOUR)
+    label(b * 1.27, "B", B_COLOUR, fontsize="medium", fontweight="bold")
+    arrow(np.zeros(3), e1 * 0.85, VXB_COLOUR)
+    label(e1 * 1.0 + np.array([0.05, 0, 0]), "v × B", VXB_COLOUR, fontsize="small",
+          fontweight="bold")
+    e1_ground = np.array([e1[0], e1[1], 0.0])
+    line([e1 * 0.85, e1_ground * 0.85], color=VXB_COLOUR, lw=0.8, ls=":")
+    line([np.zeros(3), e1_ground / np.linalg.norm(e1_ground) * 0.95], color=VXB_COLOUR, lw=1.0,
+         ls="--")
+
+    # Angle arcs: zenith theta, azimuth phi, geomagnetic alpha, polarisation psi.
+    line(_arc(np.array([0, 0, 1.0]), n, 0.55), color=style.WHITE, lw=1.6)
+    label(_arc(np.array([0, 0, 1.0]), n, 0.68)[20], "θ", style.WHITE, fontsize="large")
+    tt = np.radians(np.linspace(0, azimuth_deg, 60))
+    line(np.stack([0.4 * np.cos(tt), 0.4 * np.sin(tt), 0 * tt], -1), color=style.YELLOW, lw=1.8)
+    label([0.55 * np.cos(np.radians(75)), 0.55 * np.sin(np.radians(75)), 0], "φ", style.YELLOW,
+          fontsize="large")
+    line(_arc(n, b, 0.95), color=B_COLOUR, lw=1.6)
+    label(_arc(n, b, 1.08)[20], "α", B_COLOUR, fontsize="large")
+    tp = np.radians(np.linspace(0, psi, 40))
+    line(np.stack([0.62 * np.cos(tp), 0.62 * np.sin(tp), 0 * tp], -1), color=VXB_COLOUR, lw=1.8)
+    label([0.76 * np.cos(np.radians(psi / 2)), 0.76 * np.sin(np.radians(psi / 2)), 0], "ψ",
+          VXB_COLOUR, fontsize="large")
+    ax.relim()
+    ax.autoscale_view()
+    x0, x1 = ax.get_xlim()
+    y0, y1 = ax.get_ylim()
+    ax.set_xlim(x0 - 0.05, x1 + 0.05)
+    ax.set_ylim(y0 - 0.05, y1 + 0.12)
+
+    legend = [
+        ("θ", style.WHITE, f"zenith angle of the axis\n(here {zenith_deg:.0f}°)"),
+        ("φ", style.YELLOW, "azimuth: where the shower\ncomes from; East = 0°,\n"
+                            f"counter-clockwise\n(here {azimuth_deg:.0f}°)"),
+        ("α", B_COLOUR, f"geomagnetic angle between\nthe axis and B (here {alpha:.0f}°)"),
+        ("ψ", VXB_COLOUR, "polarisation angle: v × B\non the ground, from East\n"
+                          f"(here {psi:.0f}°)".replace("-", "−")),
+    ]
+    ypos = 0.95
+    for symbol, colour, text in legend:
+        fig.text(0.645, ypos, symbol, color=colour, fontsize="x-large", fontweight="bold", va="top")
+        fig.text(0.69, ypos - 0.004, text, color="#e6ecf8", fontsize="small", va="top")
+        ypos -= 0.075 + 0.045 * text.count("\n")
+    fig.text(0.645, ypos - 0.005, "B: field at the observatory,\nzenith 54°, azimuth 90°",
+             color=B_COLOUR, fontsize="small", va="top")
+    style.footnote(fig, "Angles computed with the simplified v × B model, "
+                   "B azimuth 90°, zenith 54°", dark=True)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+# ----------------------------------------------------------------------------- polar graphs
+
+def polar_graph(channel, path):
+    azimuth = np.radians(np.linspace(0, 360, 361))
+    zenith_deg = np.linspace(0, 80, 161)
+    az, zen = np.meshgrid(azimuth, np.radians(zenith_deg))
+    amplitude = np.abs(vxb.vxb_channels(zen, az)[..., CHANNEL_INDEX[channel]])
+
+    fig, _ = style.figure(1183, 1000, scale=1.7)
+    fig.clf()
+    ax = fig.add_axes([0.07, 0.07, 0.68, 0.76], projection="polar")
+    mesh = ax.pcolormesh(az, np.degrees(zen), amplitude, cmap=style.SEQUENTIAL_CMAP, vmin=0,
+                         vmax=1, shading="gouraud", rasterized=True)
+    contours = ax.contour(az, np.degrees(zen), amplitude, levels=[0.2, 0.4, 0.6, 0.8],
+                          colors="white", linewidths=1.0, alpha=0.8)
+    ax.clabel(contours, fmt="%.1f", fontsize=plt_size(0.75))
+    ax.set_theta_zero_location("E")
+    ax.set_theta_direction(1)
+    ax.set_xticks(np.radians(np.arange(0, 360, 45)))
+    ax.set_xticklabels(["E  0°", "45°", "N  90°", "135°", "W  180°", "225°", "S  270°", "315°"])
+    ax.set_rlim(0, 80)
+    ax.set_rticks([20, 40, 60, 80])
+    ax.set_yticklabels(["20°", "40°", "60°", "80°"], color="white", fontweight="bold",
+                       path_effects=[patheffects.withStroke(linewidth=3, foreground="black")])
+    ax.set_rlabel_position(157)
+    ax.grid(color="white", alpha=0.35, lw=0.8)
+    ax.tick_params(axis="x", pad=14)
+    ax.plot([np.radians(gm.FIELD_AZIMUTH_DEG)], [gm.FIELD_ZENITH_DEG], marker="*", ms=22,
+            color=style.ORANGE, mec="black", mew=1.0)
+    ax.annotate("along B:\nno signal", (np.radians(gm.FIELD_AZIMUTH_DEG), gm.FIELD_ZENITH_DEG),
+                xytext=(np.radians(62), 74), color="black", fontsize=plt_size(0.8),
+                ha="center", bbox=dict(boxstyle="round", fc="white", ec=style.ORANGE, alpha=0.9),
+                arrowprops=dict(arrowstyle="->", color="white", lw=1.4))
+    bar = fig.colorbar(mesh, ax=ax, cax=fig.add_axes([0.84, 0.14, 0.03, 0.68]))
+    bar.set_label(f"|v × B| on the {CHANNEL_NAME[channel]} axis  (units of |B|)")
+    fig.text(0.5, 0.985, f"{CHANNEL_NAME[channel]} polarisation: projection of v × B",
+             ha="center", va="top", fontsize=plt_size(1.35), fontweight="bold")
+    fig.text(0.5, 0.935, "angle: azimuth φ of the arrival direction;  radius: zenith angle θ",
+             ha="center", va="top", fontsize=plt_size(0.9), color=style.GREY)
+    style.footnote(fig, MODEL_NOTE)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+def plt_size(factor):
+    return plt.rcParams["font.size"] * factor
+
+
+# ----------------------------------------------------------------------------- 2D graphs
+
+DUAL_MARGINS = dict(left=0.105, right=0.975, top=0.83, bottom=0.16, wspace=0.13)
+
+
+def axes_label(channel):
+    return f"{channel} component  (units of |B|)"
+
+
+def _series_legend(fig):
+    """One legend of the zenith angles, in a row under the title."""
+    handles, labels = fig.axes[0].get_legend_handles_labels()
+    fig.legend(handles, labels, loc="upper center", bbox_to_anchor=(0.53, 0.935), ncol=len(labels),
+               frameon=False, columnspacing=1.6, handlelength=1.8)
+
+
+def _series_plot(ax, values_by_zenith, ylabel, title, ylim=(-1.05, 1.05)):
+    azimuth_deg = np.linspace(0, 360, values_by_zenith[0][1].shape[-1])
+    for colour, (zenith_deg, values) in zip(style.SERIES, values_by_zenith):
+        ax.plot(azimuth_deg, values, color=colour, label=f"θ = {zenith_deg}°", zorder=3)
+    ax.axhline(0, color="#555555", lw=0.9, zorder=2)
+    _azimuth_axis(ax)
+    ax.set_ylim(*ylim)
+    ax.set_ylabel(ylabel)
+    ax.set_title(title, fontweight="bold")
+
+
+def _azimuth_sweep():
+    azimuth_deg = np.linspace(0, 360, 721)
+    return azimuth_deg, np.radians(azimuth_deg)
+
+
+def dual_graph(channel, path):
+    _, azimuth = _azimuth_sweep()
+    i = CHANNEL_INDEX[channel]
+    fig, axes = style.figure(1575, 1145, scale=1.85, ncols=2, sharey=True)
+    first = [(z, vxb.vxb_channels(np.radians(z), azimuth)[:, i]) for z in ZENITH_SERIES_DEG]
+    second = [(z, vxb.vxvxb_channels(np.radians(z), azimuth)[:, i]) for z in ZENITH_SERIES_DEG]
+    _series_plot(axes[0], first, axes_label(channel), "v × B")
+    _series_plot(axes[1], second, "", "v × (v × B)")
+    _series_legend(fig)
+    fig.suptitle(f"{CHANNEL_NAME[channel]} polarisation channel: v × B and v × (v × B)",
+                 fontweight="bold", fontsize=plt_size(1.25), y=0.985)
+    fig.subplots_adjust(**DUAL_MARGINS)
+    style.footnote(fig, MODEL_NOTE)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+def dual_unit_graph(path):
+    """East-West channel of the unit directions e1 = v x B / |v x B| and e2 = v x e1: the
+    polarisation direction alone, with the strength sin(alpha) divided out."""
+    _, azimuth = _azimuth_sweep()
+    fig, axes = style.figure(1575, 1145, scale=1.85, ncols=2, sharey=True)
+    first, second = [], []
+    for z in ZENITH_SERIES_DEG:
+        e1, e2, _ = gm.shower_plane_frame(np.radians(z), azimuth)
+        first.append((z, e1[:, 0]))
+        second.append((z, e2[:, 0]))
+    _series_plot(axes[0], first, "EW component of the unit vector", "direction of v × B")
+    _series_plot(axes[1], second, "", "direction of v × (v × B)")
+    _series_legend(fig)
+    fig.suptitle("East-West channel of the polarisation directions (strength sin α divided out)",
+                 fontweight="bold", fontsize=plt_size(1.1), y=0.985)
+    fig.subplots_adjust(**DUAL_MARGINS)
+    style.footnote(fig, MODEL_NOTE)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+def rotation_graph(path):
+    _, azimuth = _azimuth_sweep()
+    fig, axes = style.figure(1575, 1145, scale=1.7, nrows=2, ncols=2, sharex=True, sharey=True)
+    initial = [vxb.vxb_channels(np.radians(z), azimuth) for z in ZENITH_SERIES_DEG]
+    rotated = [vxb.rotated_channels(np.radians(z), azimuth) for z in ZENITH_SERIES_DEG]
+    panels = [
+        (axes[0, 0], initial, 0, "initial axes: East-West"),
+        (axes[0, 1], initial, 1, "initial axes: North-South"),
+        (axes[1, 0], rotated, 0, "axes turned by ψ: East-West′"),
+        (axes[1, 1], rotated, 1, "axes turned by ψ: North-South′"),
+    ]
+    for ax, data, i, title in panels:
+        _series_plot(ax, [(z, d[:, i]) for z, d in zip(ZENITH_SERIES_DEG, data)], "", title)
+        ax.title.set_fontsize(plt_size(1.0))
+    for ax in axes[0]:
+        ax.set_xlabel("")
+    axes[0, 0].set_ylabel("component of v × B\n(units of |B|)")
+    axes[1, 0].set_ylabel("component of v × B\n(units of |B|)")
+    axes[1, 1].text(180, 0.45, "NS′ = 0 for every direction:\nthe whole horizontal signal is in EW′",
+                    ha="center", va="center", fontsize=plt_size(0.85),
+                    bbox=dict(boxstyle="round", fc="white", ec=style.GREEN))
+    _series_legend(fig)
+    fig.suptitle("Turning the East-West and North-South axes by the polarisation angle "
+                 "ψ = atan2(v×B$_N$, v×B$_E$)", fontweight="bold", fontsize=plt_size(1.0), y=0.985)
+    fig.subplots_adjust(left=0.1, right=0.975, top=0.84, bottom=0.14, wspace=0.1, hspace=0.22)
+    style.footnote(fig, MODEL_NOTE)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+# ----------------------------------------------------------------------------- angles
+
+def angles_graph(path):
+    azimuth_deg, azimuth = _azimuth_sweep()
+    fig, _ = style.figure(1078, 1000, scale=1.6)
+    fig.clf()
+    top_left = fig.add_axes([0.11, 0.575, 0.355, 0.32])
+    top_right = fig.add_axes([0.635, 0.575, 0.345, 0.32])
+    bottom = fig.add_axes([0.11, 0.10, 0.87, 0.33])
+    for colour, z in zip(style.SERIES, ZENITH_SERIES_DEG):
+        zen = np.radians(z)
+        alpha = np.degrees(gm.geomagnetic_angle(zen, azimuth))
+        psi = _unwrapped_degrees(vxb.polarisation_angle(zen, azimuth))
+        top_left.plot(azimuth_deg, alpha, color=colour, label=f"θ = {z}°")
+        top_right.plot(azimuth_deg, psi, color=colour)
+    for ax in (top_left, top_right):
+        ax.set_xlim(0, 360)
+        ax.set_xticks([0, 90, 180, 270, 360])
+        ax.set_xticklabels(["E", "N", "W", "S", "E"])
+        ax.set_xlabel("azimuth φ")
+    top_left.set_ylim(0, 180)
+    top_left.set_yticks([0, 45, 90, 135, 180])
+    top_left.set_ylabel("geomagnetic angle α (°)")
+    top_left.set_title("(a) α against azimuth", fontweight="bold", fontsize=plt_size(0.95))
+    top_right.set_ylim(-180, 180)
+    top_right.set_yticks([-180, -90, 0, 90, 180])
+    top_right.set_ylabel("polarisation angle ψ (°)")
+    top_right.set_title("(b) ψ against azimuth", fontweight="bold", fontsize=plt_size(0.95))
+    top_left.legend(loc="upper left", fontsize=plt_size(0.62), ncol=2, handlelength=1.2)
+
+    zenith_deg = np.linspace(0, 85, 341)
+    # East and West give the same alpha (B lies in the North-South plane): West is dashed.
+    for colour, line_style, (az, name) in zip(
+            (style.VERMILLION, style.BLUE, style.GREEN, style.ORANGE), ("-", "-", "--", "-"),
+            ((0, "from East"), (90, "from North"), (180, "from West (= East)"), (270, "from South"))):
+        alpha = np.degrees(gm.geomagnetic_angle(np.radians(zenith_deg), np.radians(az)))
+        bottom.plot(zenith_deg, alpha, color=colour, ls=line_style, label=name)
+    bottom.axvline(gm.FIELD_ZENITH_DEG, color=style.GREY, ls="--", lw=1.2)
+    bottom.annotate("from the North at θ = 54°:\nalong B, α = 0", (gm.FIELD_ZENITH_DEG, 0),
+                    xytext=(8, 4), fontsize=plt_size(0.65),
+                    arrowprops=dict(arrowstyle="->", color=style.GREY))
+    bottom.set_xlim(0, 85)
+    bottom.set_ylim(0, 150)
+    bottom.set_yticks([0, 30, 60, 90, 120, 150])
+    bottom.set_xlabel("zenith angle θ (°)")
+    bottom.set_ylabel("α (°)")
+    bottom.set_title("(c) α against zenith for showers from the four compass directions",
+                     fontweight="bold", fontsize=plt_size(0.95))
+    bottom.legend(loc="upper left", fontsize=plt_size(0.62), ncol=2)
+    fig.text(0.5, 0.99, "Zenith, azimuth, geomagnetic angle α and polarisation angle ψ",
+             ha="center", va="top", fontsize=plt_size(1.05), fontweight="bold")
+    style.footnote(fig, MODEL_NOTE)
+    save_figure(fig, path)
+    style.close(fig)
+
+
+# ----------------------------------------------------------------------------- results logos
+
+def _logo_figure():
+    fig, ax = _night_figure(200, 200)
+    ax.set_position([0, 0, 1, 1])
+    _night_axes(ax)
+    ax.set_xlim(0, 200)
+    ax.set_ylim(0, 200)
+    return fig, ax
+
+
+def logo_vectors(path):
+    fig, ax = _logo_figure()
+    origin = np.array([88.0, 84.0])
+    # Three arrows meeting at one point: v arriving, B and v x B leaving it.
+    _arrow(ax, origin + [-50, 70], origin, V_COLOUR, width=3.2, head=20)
+    ax.text(28, 142, "v", color=V_COLOUR, fontsize=20, fontweight="bold", ha="center")
+    _arrow(ax, origin, origin + [78, 58], B_COLOUR, width=3.2, head=20)
+    ax.text(172, 150, "B", color=B_COLOUR, fontsize=20, fontweight="bold", ha="center")
+    _arrow(ax, origin, origin + [62, -50], VXB_COLOUR, width=3.6, head=22)
+    ax.text(150, 18, "v × B", color=VXB_COLOUR, fontsize=17, fontweight="bold", ha="center")
+    ax.plot(*origin, marker="o", color=style.WHITE, ms=6)
+    ax.text(14, 14, "F = q v × B", color="#d8e2f5", fontsize=11, ha="left", style="italic")
+    _rounded_logo(fig, path)
+
+
+def logo_array(path):
+    fig, ax = _logo_figure()
+    # A ground footprint (ellipse, stronger towards +v x B) under a triangular antenna grid.
+    grid = np.linspace(0, 200, 200)
+    gx, gy = np.meshgrid(grid, grid)
+    u, w = (gx - 100) / 70, (gy - 92) / 48
+    r = np.hypot(u, w)
+    fluence = np.exp(-((r - 0.55) / 0.45) ** 2) * vxb.fluence_factor(np.arctan2(w, u), 0.81, 0.2)
+    fluence = np.where(gy < 150, fluence, 0)
+    ax.imshow(fluence, extent=(0, 200, 0, 200), origin="lower", cmap=FLUENCE_CMAP, alpha=0.9,
+              vmin=0, vmax=fluence.max() * 1.3)
+    rows = np.arange(30, 150, 26)
+    for j, y in enumerate(rows):
+        for x in np.arange(22 + 15 * (j % 2), 190, 30):
+            ax.add_patch(Polygon([[x - 6, y - 5], [x + 6, y - 5], [x, y + 8]], closed=True,
+                                 color=style.WHITE, zorder=3))
+            ax.plot([x, x], [y - 5, y - 10], color=style.WHITE, lw=1.2, zorder=3)
+    ax.plot([150, 100], [196, 94], color=V_COLOUR, lw=3.0, zorder=4)
+    _arrow(ax, (125, 145), (112, 119), V_COLOUR, width=3.0, head=16, zorder=5)
+    ax.text(12, 176, "antenna\narray", color="#d8e2f5", fontsize=12, fontweight="bold", va="center")
+    _rounded_logo(fig, path)
+
+
+def logo_comparison(path):
+    fig, ax = _logo_figure()
+    x = np.linspace(12, 188, 200)
+    model = 40 + 120 * np.exp(-((x - 80) / 48) ** 2)
+    other = 40 + 110 * np.exp(-((x - 88) / 52) ** 2)
+    ax.plot([12, 188], [36, 36], color="#8da2c9", lw=1.2)
+    ax.plot([14, 14], [36, 180], color="#8da2c9", lw=1.2)
+    ax.plot(x, model, color=VXB_COLOUR, lw=3.2)
+    ax.plot(x, other, color=B_COLOUR, lw=3.2, ls=(0, (4, 3)))
+    ax.text(100, 12, "model  vs  simulation", color="#d8e2f5", fontsize=11, ha="center",
+            fontweight="bold")
+    ax.text(160, 160, "≈", color=style.WHITE, fontsize=30, ha="center", va="center")
+    _rounded_logo(fig, path)
+
+
+# ----------------------------------------------------------------------------- convention
+
+def convention(path):
+    fig, ax = _night_figure(500, 500, scale=1.3)
+    ax.set_position([0.0, 0.0, 1.0, 0.9])
+    _night_axes(ax)
+    ax.set_xlim(-1.5, 1.5)
+    ax.set_ylim(-1.45, 1.35)
+    ax.add_patch(Circle((0, 0), 1.0, fc=style.NIGHT_LIGHT, ec="#8da2c9", lw=1.5))
+    for ang, name in ((0, "E\n0°"), (90, "N\n90°"), (180, "W\n180°"), (270, "S\n270°")):
+        u = np.array([np.cos(np.radians(ang)), np.sin(np.radians(ang))])
+        ax.plot([0, u[0]], [0, u[1]], color="#8da2c9", lw=1.0)
+        ax.text(*(1.22 * u), name, color=style.WHITE, ha="center", va="center",
+                fontsize="medium", fontweight="bold", linespacing=0.95)
+    # Counter-clockwise arc from East.
+    t = np.radians(np.linspace(8, 300, 120))
+    ax.plot(0.42 * np.cos(t), 0.42 * np.sin(t), color=style.YELLOW, lw=2.0)
+    _arrow(ax, (0.42 * np.cos(t[-2]), 0.42 * np.sin(t[-2])), (0.42 * np.cos(t[-1]),
+           0.42 * np.sin(t[-1])), style.YELLOW, width=2.0, head=16)
+    ax.text(0.0, -0.08, "counter-\nclockwise", color=style.YELLOW, ha="center", va="center",
+            fontsize="small")
+    # An example shower arriving from azimuth 135 deg (the North-West).
+    phi = np.radians(135)
+    start = 1.0 * np.array([np.cos(phi), np.sin(phi)])
+    _arrow(ax, start, 0.55 * start, V_COLOUR, width=3.5, head=22)
+    t2 = np.radians(np.linspace(0, 135, 80))
+    ax.plot(0.7 * np.cos(t2), 0.7 * np.sin(t2), color=V_COLOUR, lw=1.4, ls="--")
+    ax.text(0.38, 0.72, "φ = 135°", color=V_COLOUR, fontsize="small", fontweight="bold")
+    ax.text(0, -1.38, "φ = 135°: the shower comes FROM the North-West", color=V_COLOUR,
+            ha="center", fontsize="small")
+    fig.text(0.5, 0.985, "Azimuth convention", color=style.WHITE, ha="center", va="top",
+             fontsize="large", fontweight="bold")
+    fig.text(0.5, 0.92, "seen from above: North up, East to the right", color="#d8e2f5",
+             ha="center", va="top", fontsize="small")
+    save_figure(fig, path)
+    style.close(fig)

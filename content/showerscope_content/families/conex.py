@@ -1,0 +1,269 @@
+"""The longitudinal-profile pictures of the cascade-simulation screen: electrons, muons and
+hadrons of proton and iron showers, their energy and zenith dependence, and the sizes at
+maximum. Computed with the parametrised cascade model (models/longitudinal.py).
+
+The screen shows these 1260 x 785 pictures shrunk to half size or less, hence big type and
+thick lines."""
+
+import os
+
+import numpy as np
+from matplotlib import patheffects
+
+from .. import style
+from ..catalogue import CONEX
+from ..models import cascade, longitudinal
+from ..output import save_figure
+
+FILES = list(CONEX)
+
+SCALE = 1.8
+WIDTH, HEIGHT = 1260, 785
+N_SHOWERS = 100
+MODEL_NOTE = "parametrised cascade model tuned to published results"
+# Profiles of the mass and energy pictures are drawn for showers of 60 degrees zenith, whose
+# axis reaches the ground of the 1400 m observatory at 1751 g/cm^2.
+PROFILE_ZENITH_DEG = 60.0
+ZENITHS_DEG = (0, 30, 45, 60, 70)
+PRIMARY_COLOUR = {"proton": style.PROTON, "iron": style.IRON}
+PRIMARY_NAME = {"proton": "Proton", "iron": "Iron"}
+COMPONENT_NAME = {"electrons": "Electrons", "muons": "Muons", "hadrons": "Hadrons"}
+ENERGY_STYLE = {1e19: "-", 1e20: "--", 1e21: ":"}
+# A dark edge that keeps a thick mean curve visible over thin lines of its own colour.
+OUTLINE = [patheffects.Stroke(linewidth=7.5, foreground="black"), patheffects.Normal()]
+COMPONENT_STYLE = {"electrons": "-", "muons": "--", "hadrons": ":"}
+
+
+def _seed(primary, energy_ev, zenith_deg=PROFILE_ZENITH_DEG):
+    """A fixed seed per ensemble, so that every ensemble has its own showers."""
+    return (1000 * (longitudinal.MASS_NUMBER[primary]) + 10 * int(round(np.log10(energy_ev)))
+            + int(zenith_deg))
+
+
+def _ensemble(primary, energy_ev=1e19, zenith_deg=PROFILE_ZENITH_DEG):
+    return longitudinal.simulate_ensemble(primary, energy_ev, N_SHOWERS,
+                                          seed=_seed(primary, energy_ev, zenith_deg))
+
+
+def _energy_text(energy_ev):
+    exponent = int(round(np.log10(energy_ev)))
+    extra = " (extrapolated)" if energy_ev > longitudinal.LAST_FITTED_ENERGY_EV else ""
+    return rf"$10^{{{exponent}}}$ eV{extra}"
+
+
+def _power_of_ten(values):
+    """The power of ten that brings the largest value into 1..10, for axis labels in units."""
+    return int(np.floor(np.log10(np.nanmax(values))))
+
+
+def _titles(fig, title, subtitle):
+    fig.suptitle(title, x=0.5, y=0.985, fontsize=27, fontweight="bold", va="top")
+    fig.text(0.5, 0.905, subtitle, ha="center", va="top", fontsize=18, color=style.GREY)
+
+
+def _ground_line(ax, depth, label_y=0.97):
+    ax.axvline(depth, color=style.BLACK, lw=2.0, ls="-.")
+    ax.text(depth - 12, label_y, "ground", transform=ax.get_xaxis_transform(), rotation=90,
+            ha="right", va="top", fontsize=17, color=style.BLACK)
+
+
+def _save(fig, out_dir, name):
+    save_figure(fig, os.path.join(out_dir, name))
+    style.close(fig)
+
+
+def _mass_figure(out_dir, name, component, ensembles):
+    ground = float(longitudinal.ground_slant_depth(PROFILE_ZENITH_DEG))
+    depth = np.linspace(0.0, ground, 300)
+    curves = {p: longitudinal.profiles(e, depth)[component] for p, e in ensembles.items()}
+    power = _power_of_ten(np.concatenate([c.ravel() for c in curves.values()]))
+    unit = 10.0 ** power
+    fig, ax = style.figure(WIDTH, HEIGHT, SCALE)
+    for primary, values in curves.items():
+        colour = PRIMARY_COLOUR[primary]
+        # Thin lines without anti-aliasing keep the PNG small and survive the screen's fast shrink.
+        ax.plot(depth, values.T / unit, color=colour, lw=1.5, alpha=0.25, antialiased=False)
+    for primary, values in curves.items():
+        ax.plot(depth, values.mean(axis=0) / unit, color=PRIMARY_COLOUR[primary], lw=4.5,
+                path_effects=OUTLINE, label=f"{PRIMARY_NAME[primary]}: mean of {N_SHOWERS} showers")
+    ax.plot([], [], color=style.GREY, lw=1.0, label="single showers (thin lines)")
+    _ground_line(ax, ground)
+    ax.set_xlim(0, ground + 40)
+    ax.set_ylim(0, None)
+    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_ylabel(f"{COMPONENT_NAME[component].lower()}  (\u00d7$10^{{{power}}}$)")
+    ax.legend(loc="lower right" if component == "muons" else "upper right",
+              bbox_to_anchor=(0.94, 0.0) if component == "muons" else (0.94, 1.0))
+    _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV",
+            f"{MODEL_NOTE}; {N_SHOWERS} showers per primary, zenith 60\u00b0")
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    _save(fig, out_dir, name)
+
+
+def _energy_figure(out_dir, name, component, ensembles):
+    ground = float(longitudinal.ground_slant_depth(PROFILE_ZENITH_DEG))
+    depth = np.linspace(1.0, ground, 300)
+    fig, ax = style.figure(WIDTH, HEIGHT, SCALE)
+    lowest, highest = np.inf, 0.0
+    for (primary, energy), ensemble in ensembles.items():
+        values = longitudinal.profiles(ensemble, depth)[component]
+        colour = PRIMARY_COLOUR[primary]
+        low, high = np.percentile(values, [10, 90], axis=0)
+        ax.fill_between(depth, low, high, color=colour, alpha=0.13, lw=0)
+        mean = values.mean(axis=0)
+        lowest, highest = min(lowest, mean.max()), max(highest, mean.max())
+        ax.plot(depth, mean, color=colour, lw=4.0, ls=ENERGY_STYLE[energy],
+                label=f"{PRIMARY_NAME[primary]}, {_energy_text(energy)}")
+    _ground_line(ax, ground, label_y=0.35)
+    ax.set_yscale("log")
+    ax.set_xlim(0, ground + 40)
+    ax.set_ylim(lowest / 1e3, highest * 60.0)
+    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_ylabel(f"number of {component}")
+    ax.legend(loc="upper center", ncol=2, fontsize=16)
+    _titles(fig, f"{COMPONENT_NAME[component]}: energy dependence, proton and iron",
+            f"{MODEL_NOTE}; {N_SHOWERS} showers: mean, band 10\u201390%")
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    _save(fig, out_dir, name)
+
+
+def _zenith_figure(out_dir, name, primary, component):
+    fig, ax = style.figure(WIDTH, HEIGHT, SCALE)
+    depth = np.linspace(0.0, 2600.0, 1301)
+    peak = 0.0
+    ensembles = {z: _ensemble(primary, 1e19, z) for z in ZENITHS_DEG}
+    means = {z: longitudinal.profiles(e, depth)[component].mean(axis=0) for z, e in ensembles.items()}
+    power = _power_of_ten(np.concatenate(list(means.values()))) if component == "muons" else 0
+    unit = 10.0 ** power
+    # Longest curves first, so that the shorter ones (which coincide with them: in slant depth
+    # the profiles are nearly universal) stay visible on top.
+    for order, (colour, (zenith, mean)) in enumerate(reversed(list(zip(style.SERIES, means.items())))):
+        ground = float(longitudinal.ground_slant_depth(zenith))
+        inside = depth <= ground
+        x = np.append(depth[inside], ground)
+        y = np.append(mean[inside], np.interp(ground, depth, mean)) / unit
+        age = float(np.mean(cascade.hadron_age(ground, ensembles[zenith].x_max)))
+        ax.plot(x, y, color=colour, lw=4.5, zorder=2 + order,
+                label=f"\u03b8 = {zenith}\u00b0: ground at {ground:.1f} g/cm\u00b2, age s = {age:.2f}")
+        ax.plot([ground], [y[-1]], "o", color=colour, ms=15, mec="black", mew=1.5, zorder=10)
+        peak = max(peak, y.max())
+    ax.set_xlim(0, 2650)
+    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    if component == "muons":
+        ax.set_ylim(0, peak * 1.12)
+        ax.set_ylabel(f"{component}  (\u00d7$10^{{{power}}}$)")
+    else:
+        # Logarithmic, so that the old, absorbed showers at 60 and 70 degrees stay visible.
+        ax.set_yscale("log")
+        ax.set_ylim(peak * 1e-6, peak * 5.0)
+        ax.set_ylabel(f"number of {component}")
+    handles, labels = ax.get_legend_handles_labels()
+    ax.legend(handles[::-1], labels[::-1], loc="lower right" if component == "muons" else "lower left",
+              bbox_to_anchor=(0.99, 0.01) if component == "muons" else (0.06, 0.01),
+              fontsize=16, title="zenith angle (dot: ground of the 1400 m observatory)", title_fontsize=16)
+    _titles(fig, f"{COMPONENT_NAME[component]} of {primary} showers, $10^{{19}}$ eV: zenith angle",
+            f"{MODEL_NOTE}; {N_SHOWERS} showers per angle (mean)")
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    _save(fig, out_dir, name)
+
+
+def _sizes_figure(out_dir, name, ensembles):
+    fig, ax = style.figure(785, 785, 1.5)
+    markers = {"proton": "o", "iron": "^"}
+    for primary, ensemble in ensembles.items():
+        electrons = ensemble.n_max["electrons"] / 1e9
+        muons = ensemble.n_max["muons"] / 1e7
+        colour = PRIMARY_COLOUR[primary]
+        ax.scatter(electrons, muons, s=70, marker=markers[primary], color=colour, alpha=0.75,
+                   edgecolors="white", linewidths=0.6, label=f"{PRIMARY_NAME[primary]} ({ensemble.size} showers)")
+        ax.plot([electrons.mean()], [muons.mean()], marker="P", ms=24, color=colour, mec="black", mew=1.8,
+                ls="none")
+    ratio = ensembles["iron"].n_max["muons"].mean() / ensembles["proton"].n_max["muons"].mean()
+    ax.text(0.03, 0.97, f"muons at maximum, iron / proton = {ratio:.2f}\n\u271a mean of each primary",
+            transform=ax.transAxes, ha="left", va="top", fontsize=15,
+            bbox=dict(boxstyle="round,pad=0.35", fc="white", ec="#bbbbbb"))
+    low, high = ax.get_ylim()
+    ax.set_ylim(low, high + 0.22 * (high - low))
+    ax.set_xlabel("electrons at maximum (\u00d7$10^9$)")
+    ax.set_ylabel("muons at maximum (\u00d7$10^7$)")
+    ax.legend(loc="lower right")
+    ax.set_title("Electrons and muons at maximum", fontsize=22, fontweight="bold", pad=58)
+    ax.text(0.5, 1.02, f"$10^{{19}}$ eV, {N_SHOWERS} showers per primary\n{MODEL_NOTE}",
+            transform=ax.transAxes, ha="center", va="bottom", fontsize=15, color=style.GREY)
+    fig.subplots_adjust(left=0.13, right=0.97, top=0.85, bottom=0.1)
+    _save(fig, out_dir, name)
+
+
+def _introduction_figure(out_dir, name, ensembles):
+    """Proton and iron side by side, all three components, 100 showers each, log scale."""
+    ground = float(longitudinal.ground_slant_depth(PROFILE_ZENITH_DEG))
+    depth = np.linspace(1.0, ground, 300)
+    fig, axes = style.figure(WIDTH, HEIGHT, SCALE, ncols=2, sharey=True)
+    for ax, (primary, ensemble) in zip(axes, ensembles.items()):
+        for component, values in longitudinal.profiles(ensemble, depth).items():
+            colour = style.COMPONENTS[component]
+            ax.plot(depth, values.T, color=colour, lw=1.5, alpha=0.25, antialiased=False)
+            ax.plot(depth, values.mean(axis=0), color=colour, lw=4.5, label=component,
+                    path_effects=OUTLINE)
+        ax.set_yscale("log")
+        ax.set_ylim(1e2, 3e10)
+        ax.set_xlim(0, ground)
+        ax.set_title(f"{PRIMARY_NAME[primary]}", color=PRIMARY_COLOUR[primary], fontsize=25,
+                     fontweight="bold")
+        ax.set_xlabel("slant depth X (g/cm\u00b2)")
+        ax.set_xticks([0, 500, 1000, 1500])
+    axes[0].set_ylabel("number of particles")
+    handles, labels = axes[0].get_legend_handles_labels()
+    fig.legend(handles, labels, loc="upper center", bbox_to_anchor=(0.5, 0.905), ncol=3, fontsize=19,
+               frameon=False)
+    fig.text(0.5, 0.99, f"$10^{{19}}$ eV: {N_SHOWERS} showers per primary (thin lines) and their mean "
+             f"(thick)\n{MODEL_NOTE}", ha="center", va="top", fontsize=18, color=style.GREY,
+             linespacing=1.4)
+    fig.subplots_adjust(left=0.09, right=0.985, top=0.78, bottom=0.13, wspace=0.06)
+    _save(fig, out_dir, name)
+
+
+def _comparison_figure(out_dir, name, ensembles):
+    """One panel: means and 10-90% bands of the three components for proton and iron."""
+    ground = float(longitudinal.ground_slant_depth(PROFILE_ZENITH_DEG))
+    depth = np.linspace(1.0, ground, 500)
+    fig, ax = style.figure(WIDTH, HEIGHT, SCALE)
+    for primary, ensemble in ensembles.items():
+        colour = PRIMARY_COLOUR[primary]
+        for component, values in longitudinal.profiles(ensemble, depth).items():
+            low, high = np.percentile(values, [10, 90], axis=0)
+            ax.fill_between(depth, low, high, color=colour, alpha=0.12, lw=0)
+            ax.plot(depth, values.mean(axis=0), color=colour, lw=4.0, ls=COMPONENT_STYLE[component],
+                    label=f"{PRIMARY_NAME[primary]}, {component}")
+    ax.set_yscale("log")
+    ax.set_ylim(1e2, 3e11)
+    ax.set_xlim(0, ground)
+    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_ylabel("number of particles")
+    ax.legend(loc="lower center", ncol=2, fontsize=17)
+    _titles(fig, "Proton and iron at $10^{19}$ eV: the three components",
+            f"{MODEL_NOTE}; mean of {N_SHOWERS} showers, band 10\u201390%")
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    _save(fig, out_dir, name)
+
+
+def generate(out_dir):
+    at_1e19 = {p: _ensemble(p) for p in ("proton", "iron")}
+    by_energy = {(p, e): _ensemble(p, e) for p in ("proton", "iron") for e in longitudinal.ENERGIES_EV}
+    for component in longitudinal.COMPONENTS:
+        _mass_figure(out_dir, f"Profile_{component}_(proton-E19).png", component, at_1e19)
+        _energy_figure(out_dir, f"{COMPONENT_NAME[component]}_distribution(proton_Iron-E19-E20-E21).png",
+                       component, by_energy)
+    zenith_names = {
+        ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",
+        ("proton", "muons"): "Profile_Muons_(proton-E19-zenith-dependency).png",
+        ("proton", "hadrons"): "Profile_Hadrons_(proton-E19-zenith-dependency).png",
+        ("iron", "electrons"): "Profile_electrons_(iron-E19-zenith-dependency).png",
+        ("iron", "muons"): "Profile_muons_(iron-E19-zenith-dependency).png",
+        ("iron", "hadrons"): "Profile_hadrons_(iron-E19-zenith-dependency).png",
+    }
+    for (primary, component), name in zenith_names.items():
+        _zenith_figure(out_dir, name, primary, component)
+    _sizes_figure(out_dir, "comp_fier_proton_ne_nmu-1.png", at_1e19)
+    _introduction_figure(out_dir, "Proton&Fier_scala_logaritmica.png", at_1e19)
+    _comparison_figure(out_dir, "Proton_Fier_scala_logaritmica.png", at_1e19)

@@ -1,0 +1,95 @@
+"""eq.JPG: the equations behind the browser's graphs, typeset with matplotlib mathtext, white
+on the night-blue of the screens. 960 pixels wide so that the 971-pixel text pane shows whole
+lines; it scrolls vertically."""
+
+import os
+
+import matplotlib.pyplot as plt
+
+from .. import style
+from ..output import save_figure
+
+FILES = ["eq.JPG"]
+
+WIDTH = 960
+LABEL_X = 14
+FORMULA_X = 240
+FORMULA_SIZE = 17
+NOTE_SIZE = 11.5
+
+# (heading, formula, note, row height in pixels)
+ROWS = [
+    ("Atmospheric depth",
+     r"$X_\mathrm{v}(h) = a_i + b_i\,e^{-h/c_i},\qquad X = X_\mathrm{v}(h)\,/\cos\theta$",
+     "US standard atmosphere in Linsley's five layers; slant depth for zenith angles \u03b8 \u2264 70\u00b0", 66),
+    ("Greisen profile",
+     r"$N_\mathrm{e}(t) = \dfrac{0.31}{\sqrt{\beta_0}}\;"
+     r"\exp\!\left[t\left(1 - \dfrac{3}{2}\ln s\right)\right],\qquad \beta_0 = \ln\dfrac{E_0}{E_\mathrm{c}},"
+     r"\quad t = \dfrac{X}{X_0}$",
+     "electrons and positrons of a photon-initiated shower, depth t in radiation lengths", 84),
+    ("Shower age",
+     r"$s = \dfrac{3t}{t + 2\beta_0}\qquad\mathrm{hadron\ showers:}\quad s = \dfrac{3X}{X + 2X_\mathrm{max}}$",
+     "s = 0 at the start, 1 at the maximum, towards 3 in an old shower", 78),
+    ("Shower maximum",
+     r"$t_\mathrm{max} = \beta_0,\qquad X_\mathrm{max} = X_0\ln\dfrac{E_0}{E_\mathrm{c}},\qquad "
+     r"N_\mathrm{max} = \dfrac{0.31\,E_0/E_\mathrm{c}}{\sqrt{\ln(E_0/E_\mathrm{c})}}$",
+     "", 74),
+    ("NKG lateral\ndistribution",
+     r"$\rho_\mathrm{e}(r) = \dfrac{N_\mathrm{e}\,C(s)}{r_\mathrm{M}^2}"
+     r"\left(\dfrac{r}{r_\mathrm{M}}\right)^{s-2}\left(1 + \dfrac{r}{r_\mathrm{M}}\right)^{s-4.5}$",
+     "particles per unit area at distance r from the axis", 84),
+    ("NKG normalisation",
+     r"$C(s) = \dfrac{\Gamma(4.5 - s)}{2\pi\,\Gamma(s)\,\Gamma(4.5 - 2s)}$",
+     "so that \u222b 2\u03c0r \u03c1\u2091(r) dr = N\u2091, for 0 < s < 2.25", 78),
+    ("Moli\u00e8re radius",
+     r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}$",
+     "E\u209b = 21 MeV, E\u1d04 = 87.92 MeV, X\u2080 = 36.62 g/cm\u00b2: 71 m at sea level, 82 m at 1400 m", 82),
+    ("Gaisser\u2013Hillas\nprofile",
+     r"$N(X) = N_\mathrm{max}\left(\dfrac{X - X_1}{X_\mathrm{max} - X_1}\right)"
+     r"^{(X_\mathrm{max} - X_1)/\lambda}\exp\dfrac{X_\mathrm{max} - X}{\lambda}$",
+     "X\u2081 and \u03bb are shape parameters (\u03bb \u2248 60\u2013100 g/cm\u00b2)", 92),
+    ("Shower frame",
+     r"$\hat{e}_1 = \dfrac{\vec{v}\times\vec{B}}{|\vec{v}\times\vec{B}|},\qquad "
+     r"\hat{e}_2 = \vec{v}\times\hat{e}_1\ \parallel\ \vec{v}\times(\vec{v}\times\vec{B}),\qquad "
+     r"\hat{e}_3 = \vec{v}$",
+     "v: direction of propagation, B: geomagnetic field", 82),
+    ("Geomagnetic angle",
+     r"$\sin\alpha = |\hat{v}\times\hat{B}|$",
+     "\u03b1: angle between shower axis and field; the geomagnetic emission grows with sin \u03b1", 64),
+    ("Polarisation angle",
+     r"$\psi = \mathrm{atan2}\left(a\,\sin\varphi',\ \sin\alpha + a\,\cos\varphi'\right)$",
+     "a: charge-excess fraction, \u03c6\u2032: observer's angle from \u00ea\u2081 in the shower plane", 66),
+]
+TOP = 58
+BOTTOM = 14
+
+
+def generate(out_dir):
+    height = TOP + sum(row[3] for row in ROWS) + BOTTOM
+    fig, _ = style.figure(WIDTH, height)
+    fig.clear()
+    fig.patch.set_facecolor(style.NIGHT)
+    saved_facecolor = plt.rcParams["savefig.facecolor"]
+    plt.rcParams["savefig.facecolor"] = style.NIGHT
+    px = lambda x, y: (x / WIDTH, 1.0 - y / height)  # pixel position from the top left
+    fig.text(*px(LABEL_X, 16), "Equations used by the graphs", color=style.WHITE, fontsize=20,
+             fontweight="bold", va="top")
+    y = TOP
+    for i, (heading, formula, note, row_height) in enumerate(ROWS):
+        if i:
+            fig.add_artist(plt.Line2D([LABEL_X / WIDTH, 1 - LABEL_X / WIDTH], [px(0, y)[1]] * 2,
+                                      color=style.NIGHT_LIGHT, lw=1.2))
+        formula_centre = y + (row_height - (18 if note else 0)) / 2 + 2
+        fig.text(*px(LABEL_X, formula_centre), heading, color=style.SKY, fontsize=14,
+                 fontweight="bold", va="center", linespacing=1.15)
+        fig.text(*px(FORMULA_X, formula_centre), formula, color=style.WHITE, fontsize=FORMULA_SIZE,
+                 va="center")
+        if note:
+            fig.text(*px(FORMULA_X, y + row_height - 5), note, color="#c4cde0", fontsize=NOTE_SIZE,
+                     va="bottom")
+        y += row_height
+    try:
+        save_figure(fig, os.path.join(out_dir, "eq.JPG"), quality=92)
+    finally:
+        plt.rcParams["savefig.facecolor"] = saved_facecolor
+        style.close(fig)

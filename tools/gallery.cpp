@@ -3,32 +3,7 @@
 #include "chooser/mainwindow.h"
 #include "common/fonts.h"
 #include "common/sound.h"
-#include "en/comparison.h"
-#include "en/conex.h"
-#include "en/credits.h"
-#include "en/detection.h"
-#include "en/intro.h"
-#include "en/media.h"
-#include "en/menu.h"
-#include "en/properties.h"
-#include "en/radio.h"
-#include "en/references.h"
-#include "en/results.h"
-#include "en/simulations.h"
-#include "en/vxb.h"
-#include "ro/comparison.h"
-#include "ro/conex.h"
-#include "ro/credits.h"
-#include "ro/detection.h"
-#include "ro/intro.h"
-#include "ro/media.h"
-#include "ro/menu.h"
-#include "ro/properties.h"
-#include "ro/radio.h"
-#include "ro/references.h"
-#include "ro/results.h"
-#include "ro/simulations.h"
-#include "ro/vxb.h"
+#include "registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,7 +12,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextStream>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -45,16 +19,10 @@ namespace {
 // One picture: a screen, the buttons to press first (object names, in order), a file name.
 struct Shot {
     QString file;
-    std::function<QWidget *()> make;
+    QString className;
     QStringList presses;
     int scrollTo = 0; // fraction in percent of the first scroll area's range
 };
-
-template <class T>
-std::function<QWidget *()> make()
-{
-    return [] { return static_cast<QWidget *>(new T(nullptr)); };
-}
 
 void settle(int ms)
 {
@@ -66,7 +34,7 @@ void settle(int ms)
 
 bool render(const Shot &shot, const QDir &out)
 {
-    std::unique_ptr<QWidget> screen(shot.make());
+    std::unique_ptr<QWidget> screen(makeScreen(shot.className));
     if (auto *chooser = qobject_cast<MainWindow *>(screen.get()))
         chooser->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
     screen->show();
@@ -103,37 +71,37 @@ int main(int argc, char *argv[])
     QDir().mkpath(out.path());
 
     const QList<Shot> shots = {
-        {"chooser.png", make<MainWindow>(), {}},
-        {"menu-en.png", make<Dialog>(), {}},
-        {"menu-ro.png", make<Dialogr>(), {}},
-        {"intro-en.png", make<Dialog8>(), {}},
-        {"intro-en-bottom.png", make<Dialog8>(), {}, 100},
-        {"intro-ro.png", make<Dialogr5>(), {}},
-        {"properties-en.png", make<Dialog1>(), {"pushButton_2"}},
-        {"properties-en-nkg.png", make<Dialog1>(), {"pushButton_6"}},
-        {"properties-ro.png", make<Dialogr1>(), {"pushButton_7"}},
-        {"conex-en.png", make<Dialog13>(), {}},
-        {"conex-en-zenith.png", make<Dialog13>(), {}, 80},
-        {"conex-ro.png", make<Dialogr13>(), {}},
-        {"radio-en.png", make<Dialog7>(), {"pushButton"}},
-        {"radio-ro.png", make<Dialogr2>(), {"pushButton_2"}},
-        {"results-en.png", make<Dialog10>(), {}},
-        {"results-ro.png", make<Dialogr10>(), {}},
-        {"vxb-en.png", make<Dialog9>(), {"pushButton_2"}},
-        {"vxb-en-rotation.png", make<Dialog9>(), {"pushButton_9"}},
-        {"vxb-ro.png", make<Dialogr9>(), {"pushButton_10"}},
-        {"simulations-en.png", make<Dialog11>(), {"checkBox_3", "checkBox_2", "pushButton_4"}},
-        {"simulations-ro.png", make<Dialogr11>(), {"checkBox", "checkBox_4", "pushButton_7"}},
-        {"comparison-en.png", make<Dialog12>(), {"checkBox_3", "checkBox_6", "pushButton_3"}},
-        {"comparison-ro.png", make<Dialogr12r>(), {"checkBox", "checkBox_2", "pushButton_7"}},
-        {"detection-en.png", make<Dialog4>(), {}},
-        {"detection-ro.png", make<Dialogr4>(), {}},
-        {"credits-en.png", make<Dialog5>(), {}},
-        {"credits-ro.png", make<Dialogr6>(), {}},
-        {"references-en.png", make<Dialog6>(), {}},
-        {"references-ro.png", make<Dialogr7>(), {}},
-        {"media-en.png", make<Dialog2>(), {"pushButton_2"}},
-        {"media-ro.png", make<Dialogr3>(), {"pushButton"}},
+        {"chooser.png", "MainWindow", {}},
+        {"menu-en.png", "Dialog", {}},
+        {"menu-ro.png", "Dialogr", {}},
+        {"intro-en.png", "Dialog8", {}},
+        {"intro-en-bottom.png", "Dialog8", {}, 100},
+        {"intro-ro.png", "Dialogr5", {}},
+        {"properties-en.png", "Dialog1", {"pushButton_2"}},
+        {"properties-en-nkg.png", "Dialog1", {"pushButton_6"}},
+        {"properties-ro.png", "Dialogr1", {"pushButton_7"}},
+        {"conex-en.png", "Dialog13", {}},
+        {"conex-en-zenith.png", "Dialog13", {}, 80},
+        {"conex-ro.png", "Dialogr13", {}},
+        {"radio-en.png", "Dialog7", {"pushButton"}},
+        {"radio-ro.png", "Dialogr2", {"pushButton_2"}},
+        {"results-en.png", "Dialog10", {}},
+        {"results-ro.png", "Dialogr10", {}},
+        {"vxb-en.png", "Dialog9", {"pushButton_2"}},
+        {"vxb-en-rotation.png", "Dialog9", {"pushButton_9"}},
+        {"vxb-ro.png", "Dialogr9", {"pushButton_10"}},
+        {"simulations-en.png", "Dialog11", {"checkBox_3", "checkBox_2", "pushButton_4"}},
+        {"simulations-ro.png", "Dialogr11", {"checkBox", "checkBox_4", "pushButton_7"}},
+        {"comparison-en.png", "Dialog12", {"checkBox_3", "checkBox_6", "pushButton_3"}},
+        {"comparison-ro.png", "Dialogr12r", {"checkBox", "checkBox_2", "pushButton_7"}},
+        {"detection-en.png", "Dialog4", {}},
+        {"detection-ro.png", "Dialogr4", {}},
+        {"credits-en.png", "Dialog5", {}},
+        {"credits-ro.png", "Dialogr6", {}},
+        {"references-en.png", "Dialog6", {}},
+        {"references-ro.png", "Dialogr7", {}},
+        {"media-en.png", "Dialog2", {"pushButton_2"}},
+        {"media-ro.png", "Dialogr3", {"pushButton"}},
     };
     int failures = 0;
     for (const Shot &shot : shots) {

@@ -59,6 +59,9 @@ QGraphicsScene *showMovie(QGraphicsView *view, const QString &gifPath, Fit fitMo
     auto *movie = new QMovie(gifPath, QByteArray(), label);
     label->setMovie(movie);
     movie->start();
+    // Sized to the frame before the proxy adopts it: an unsized label would get adjustSize(),
+    // which caps a window at two thirds of the screen and would crop the animation.
+    label->resize(label->sizeHint());
     scene->addWidget(label);
     present(view, scene, fitMode, owner);
     return scene;

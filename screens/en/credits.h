@@ -6,6 +6,7 @@ namespace Ui {
 class Dialog5;
 }
 
+// Credits: the terms under which the application is distributed. CLOSE closes it silently.
 class Dialog5 : public QDialog
 {
     Q_OBJECT

@@ -6,6 +6,7 @@ namespace Ui {
 class Dialog4;
 }
 
+// Detection: one page on the observatory's four detection techniques, with links to pages and videos.
 class Dialog4 : public QDialog
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ class Dialog4 : public QDialog
 public:
     explicit Dialog4(QWidget *parent = nullptr);
     ~Dialog4() override;
+
+private slots:
+    void on_pushButton_clicked();
 
 private:
     Ui::Dialog4 *ui;

@@ -6,6 +6,7 @@ namespace Ui {
 class Dialog6;
 }
 
+// Resources: the equations behind the graphs and the reference list the other texts cite.
 class Dialog6 : public QDialog
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ class Dialog6 : public QDialog
 public:
     explicit Dialog6(QWidget *parent = nullptr);
     ~Dialog6() override;
+
+private slots:
+    void on_pushButton_clicked();
 
 private:
     Ui::Dialog6 *ui;

@@ -6,6 +6,7 @@ namespace Ui {
 class Dialogr13;
 }
 
+// Romanian twin of the page of cascade-profile graphs.
 class Dialogr13 : public QDialog
 {
     Q_OBJECT

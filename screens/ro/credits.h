@@ -6,6 +6,7 @@ namespace Ui {
 class Dialogr6;
 }
 
+// Romanian credits, twin of Dialog5: the terms of use in a text pane.
 class Dialogr6 : public QDialog
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ class Dialogr6 : public QDialog
 public:
     explicit Dialogr6(QWidget *parent = nullptr);
     ~Dialogr6() override;
+
+private slots:
+    void on_pushButton_clicked();
 
 private:
     Ui::Dialogr6 *ui;

@@ -6,6 +6,7 @@ namespace Ui {
 class Dialogr4;
 }
 
+// Romanian detection page, twin of Dialog4.
 class Dialogr4 : public QDialog
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ class Dialogr4 : public QDialog
 public:
     explicit Dialogr4(QWidget *parent = nullptr);
     ~Dialogr4() override;
+
+private slots:
+    void on_pushButton_clicked();
 
 private:
     Ui::Dialogr4 *ui;

@@ -2,6 +2,8 @@
 
 #include "ui_references.h"
 
+#include "common/sound.h"
+
 Dialogr7::Dialogr7(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr7)
 {
     ui->setupUi(this);
@@ -10,4 +12,10 @@ Dialogr7::Dialogr7(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr7)
 Dialogr7::~Dialogr7()
 {
     delete ui;
+}
+
+// CLOSE: the form's connection closes the screen; this only adds the sound.
+void Dialogr7::on_pushButton_clicked()
+{
+    sound::play(sound::Close);
 }

@@ -6,6 +6,7 @@ namespace Ui {
 class Dialogr7;
 }
 
+// Romanian resources, twin of Dialog6: the equations and the reference list.
 class Dialogr7 : public QDialog
 {
     Q_OBJECT
@@ -13,6 +14,9 @@ class Dialogr7 : public QDialog
 public:
     explicit Dialogr7(QWidget *parent = nullptr);
     ~Dialogr7() override;
+
+private slots:
+    void on_pushButton_clicked();
 
 private:
     Ui::Dialogr7 *ui;

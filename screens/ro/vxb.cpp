@@ -2,6 +2,13 @@
 
 #include "ui_vxb.h"
 
+#include "common/exportimage.h"
+#include "common/panes.h"
+#include "common/sound.h"
+#include "common/zoom.h"
+
+#include <QWheelEvent>
+
 Dialogr9::Dialogr9(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr9)
 {
     ui->setupUi(this);
@@ -10,4 +17,64 @@ Dialogr9::Dialogr9(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr9)
 Dialogr9::~Dialogr9()
 {
     delete ui;
+}
+
+// Reached only by wheel turns that no child used (for example while the fitted picture leaves
+// the view nothing to scroll); the event stays accepted.
+void Dialogr9::wheelEvent(QWheelEvent *event)
+{
+    pane::zoomStep(ui->graphicsView, pane::wheelDelta(event));
+}
+
+void Dialogr9::on_pushButton_5_clicked()
+{
+    exporting::exportPane(this, ui->graphicsView, Language::Romanian, sound::Click);
+}
+
+void Dialogr9::on_pushButton_2_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_polar_NS-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_polar1.txt"));
+}
+
+void Dialogr9::on_pushButton_3_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_polar_EW-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_polar2.txt"));
+}
+
+void Dialogr9::on_pushButton_4_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_polar_Vertical-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_polar3.txt"));
+}
+
+void Dialogr9::on_pushButton_6_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_dual_Polarizare_NS-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_graph2d1.txt"));
+}
+
+void Dialogr9::on_pushButton_7_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_Dual_Polarizare_EW-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_graph2d2.txt"));
+}
+
+void Dialogr9::on_pushButton_8_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_dual_Polarizare_Verticala-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_graph2d3.txt"));
+}
+
+void Dialogr9::on_pushButton_9_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/Grafic_dual_Axe_rotite_vs_Axe_initiale-1.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/ro_rotation.txt"));
+}
+
+void Dialogr9::on_pushButton_10_clicked()
+{
+    pane::showTopic(ui->graphicsView, QStringLiteral(":/angles_good.png"),
+                    pane::Fit::Fitted, ui->textEdit, QStringLiteral(":/filer8.txt"));
 }

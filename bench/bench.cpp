@@ -1,0 +1,297 @@
+// Measures start-up, opening times, memory and processor use of the screens, and prints a table.
+//   showerscope_bench <path of the showerscope executable>
+// The cold-start figures run this same program as a child process in two modes: the chooser
+// as the program shows it, and a minimal window with the same background picture.
+#include "chooser/mainwindow.h"
+#include "common/fonts.h"
+#include "common/sound.h"
+#include "registry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QProcess>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+QTextStream out(stdout);
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0.0 : v[v.size() / 2];
+}
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return ts.tv_sec + ts.tv_nsec * 1e-9;
+}
+
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// Reports the time of the first paint of a widget, then quits.
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !done) {
+            done = true;
+            out << "painted" << Qt::endl; // the parent stops its clock on this line
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    bool done = false;
+};
+
+// Runs one cold start in this process: "chooser" or "minimal".
+int childStart(const QString &mode, int argc, char **argv)
+{
+    fonts::installSubstitutes();
+    QApplication app(argc, argv);
+    FirstPaint watcher;
+    std::unique_ptr<QMainWindow> window;
+    if (mode == QLatin1String("chooser")) {
+        window.reset(new MainWindow(nullptr));
+        window->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
+    } else {
+        window.reset(new QMainWindow);
+        window->setFixedSize(832, 545);
+        window->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
+    }
+    window->installEventFilter(&watcher);
+    window->show();
+    return app.exec();
+}
+
+double coldStart(const QString &self, const QString &mode)
+{
+    QVector<double> times;
+    for (int i = 0; i < 10; ++i) {
+        QProcess p;
+        QElapsedTimer clock;
+        clock.start();
+        p.start(self, {QStringLiteral("--child"), mode});
+        while (p.state() != QProcess::NotRunning && !p.canReadLine())
+            p.waitForReadyRead(30000);
+        times << clock.nsecsElapsed() / 1e6;
+        p.waitForFinished(30000);
+    }
+    return median(times);
+}
+
+// Builds the screen, shows it and waits for its first paint; milliseconds.
+double openToFirstPaint(const ScreenEntry &entry)
+{
+    FirstPaint watcher;
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QWidget> screen(entry.make());
+    screen->installEventFilter(&watcher);
+    screen->show();
+    while (!watcher.done && clock.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    const double ms = clock.nsecsElapsed() / 1e6;
+    screen->close();
+    return ms;
+}
+
+// The floor for the CONEX screens: decoding and scaling their fourteen pictures.
+double conexFloor(const QString &className)
+{
+    std::unique_ptr<QWidget> screen(makeScreen(className));
+    const QList<QLabel *> labels = screen->findChildren<QLabel *>();
+    QVector<QPair<QString, QSize>> work;
+    for (QLabel *label : labels) {
+        const QPixmap *pm = label->pixmap();
+        if (pm && !pm->isNull())
+            work.append({label->objectName(), label->size()});
+    }
+    // The pictures are named by the screen itself; take them from the bundle listing.
+    QStringList pictures;
+    QDirIterator it(QStringLiteral(":/"));
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains(QLatin1String("Profile_")) || path.contains(QLatin1String("_distribution(")) ||
+            path.contains(QLatin1String("comp_fier")) || path.contains(QLatin1String("Proton&Fier")))
+            pictures << path;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QPixmap pm(pictures[i]);
+        const QSize size = work.isEmpty() ? QSize(1145, 400) : work[i % work.size()].second;
+        volatile bool keep = pm.scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation).isNull();
+        (void)keep;
+    }
+    return clock.nsecsElapsed() / 1e6;
+}
+
+void churn(int rounds)
+{
+    for (int r = 0; r < rounds; ++r) {
+        for (const ScreenEntry &e : allScreens()) {
+            std::unique_ptr<QWidget> screen(e.make());
+            screen->show();
+            QApplication::processEvents();
+            screen->close();
+        }
+        QApplication::processEvents();
+    }
+}
+
+template <class Button>
+Button *find(QWidget *screen, const char *name)
+{
+    return screen->findChild<Button *>(QString::fromLatin1(name));
+}
+
+double zenithPresses(const QString &className, const char *protonBox, const char *ironBox, int presses)
+{
+    std::unique_ptr<QWidget> screen(makeScreen(className));
+    screen->show();
+    find<QCheckBox>(screen.get(), protonBox)->setChecked(true);
+    find<QCheckBox>(screen.get(), ironBox)->setChecked(true);
+    const char *zenith[] = {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4",
+                            "pushButton_5", "pushButton_6", "pushButton_7"};
+    for (int i = 0; i < presses; ++i) {
+        find<QAbstractButton>(screen.get(), zenith[i % 7])->click();
+        QApplication::processEvents();
+    }
+    const double rss = residentMegabytes();
+    screen->close();
+    return rss;
+}
+
+// Processor seconds per wall second while a screen runs for `seconds`.
+double cpuWhileShowing(QWidget *screen, double seconds)
+{
+    screen->show();
+    QApplication::processEvents();
+    const double cpu0 = processCpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < seconds * 1000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    const double share = (processCpuSeconds() - cpu0) / (clock.elapsed() / 1000.0);
+    screen->close();
+    return share;
+}
+
+qint64 folderBytes(const QString &path)
+{
+    qint64 total = 0;
+    QDirIterator it(path, QDir::Files);
+    while (it.hasNext()) {
+        it.next();
+        total += it.fileInfo().size();
+    }
+    return total;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && QString::fromLatin1(argv[1]) == QLatin1String("--child"))
+        return childStart(QString::fromLatin1(argv[2]), argc, argv);
+
+    const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
+    const QString program = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+
+    out << "| measure | value | goal |\n|---|---|---|\n";
+    const double chooser = coldStart(self, QStringLiteral("chooser"));
+    const double minimal = coldStart(self, QStringLiteral("minimal"));
+    out << "| cold start to the chooser's first paint (median of 10) | " << QString::number(chooser, 'f', 1)
+        << " ms | |\n| cold start of a minimal window with the same picture | " << QString::number(minimal, 'f', 1)
+        << " ms | |\n| ratio | " << QString::number(chooser / minimal, 'f', 2) << " | at most 1.2 |\n";
+    out.flush();
+
+    fonts::installSubstitutes();
+    QApplication app(argc, argv);
+    sound::setBackend([](const QString &) {});
+
+    for (const ScreenEntry &e : allScreens()) {
+        QVector<double> times;
+        for (int i = 0; i < 10; ++i)
+            times << openToFirstPaint(e);
+        out << "| " << e.className << ": opening to first paint (median of 10) | "
+            << QString::number(median(times), 'f', 1) << " ms |";
+        if (e.className == QLatin1String("Dialog13") || e.className == QLatin1String("Dialogr13")) {
+            QVector<double> floors;
+            for (int i = 0; i < 10; ++i)
+                floors << conexFloor(e.className);
+            out << " ratio to decoding and scaling its pictures (" << QString::number(median(floors), 'f', 1)
+                << " ms): " << QString::number(median(times) / median(floors), 'f', 2) << "; goal at most 1.3";
+        }
+        out << " |\n";
+        out.flush();
+    }
+
+    churn(1);
+    const double afterFirst = residentMegabytes();
+    churn(19);
+    const double afterTwenty = residentMegabytes();
+    out << "| resident memory after one round of opening every window | " << QString::number(afterFirst, 'f', 1)
+        << " MB | |\n| after twenty rounds | " << QString::number(afterTwenty, 'f', 1)
+        << " MB | growth under 2 MB |\n";
+
+    for (const QString &browser : {QStringLiteral("Dialog11"), QStringLiteral("Dialog12")}) {
+        const char *proton = browser == QLatin1String("Dialog11") ? "checkBox_3" : "checkBox_5";
+        const char *iron = browser == QLatin1String("Dialog11") ? "checkBox_2" : "checkBox_6";
+        const double after20 = zenithPresses(browser, proton, iron, 20);
+        const double after200 = zenithPresses(browser, proton, iron, 200);
+        out << "| " << browser << ": resident memory after 20 / 200 zenith presses | "
+            << QString::number(after20, 'f', 1) << " / " << QString::number(after200, 'f', 1) << " MB | flat |\n";
+    }
+
+    {
+        std::unique_ptr<QWidget> intro(makeScreen(QStringLiteral("Dialog8")));
+        out << "| processor use while the introduction runs its four animations (10 s) | "
+            << QString::number(100.0 * cpuWhileShowing(intro.get(), 10), 'f', 1) << " % of a core | |\n";
+        std::unique_ptr<QWidget> browser(makeScreen(QStringLiteral("Dialog11")));
+        browser->show();
+        find<QCheckBox>(browser.get(), "checkBox_3")->setChecked(true);
+        find<QCheckBox>(browser.get(), "checkBox_2")->setChecked(true);
+        find<QAbstractButton>(browser.get(), "pushButton_4")->click();
+        out << "| processor use while a browser shows two animations (10 s) | "
+            << QString::number(100.0 * cpuWhileShowing(browser.get(), 10), 'f', 1) << " % of a core | |\n";
+    }
+
+    if (!program.isEmpty())
+        out << "| executable size | " << QString::number(QFileInfo(program).size() / 1048576.0, 'f', 1)
+            << " MB | under 20 MB |\n";
+    out << "| bundle payload (resources/) | "
+        << QString::number(folderBytes(QStringLiteral(SHOWERSCOPE_SOURCE_DIR "/resources")) / 1048576.0, 'f', 1)
+        << " MB | |\n";
+    out << "| platform | " << QGuiApplication::platformName() << ", " << QThread::idealThreadCount() << " cores | |\n";
+    return 0;
+}

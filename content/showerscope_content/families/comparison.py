@@ -19,7 +19,7 @@ import os
 
 import matplotlib.pyplot as plt
 import numpy as np
-from matplotlib import colors
+from matplotlib import colors, ticker
 from matplotlib.cm import ScalarMappable
 from PIL import Image
 
@@ -141,6 +141,11 @@ def ratio_figure(particle, zenith_deg, table, path):
                label="median of the event")
     ax.axhline(1.0, color="#555555", ls="--", lw=1.5, zorder=2, label="full = v×B")
     ax.set_yscale("log")
+    # Plain numbers (0.3, 0.5, 1, 2 ...) keep the tick labels narrow enough for the axis title.
+    plain = ticker.FuncFormatter(lambda value, _: f"{value:g}")
+    ax.yaxis.set_major_locator(ticker.LogLocator(base=10, subs=(1.0, 2.0, 5.0)))
+    ax.yaxis.set_major_formatter(plain)
+    ax.yaxis.set_minor_formatter(ticker.NullFormatter())
     ax.set_xlim(-20, 340)
     ax.set_xticks(np.arange(0, 360, 45))
     ax.set_xticklabels(AZIMUTH_TICKS)

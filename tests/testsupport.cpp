@@ -1,10 +1,17 @@
 #include "testsupport.h"
 
 #include "common/sound.h"
+#include "registry.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QMovie>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -76,4 +83,37 @@ int closeStrayWindows()
         }
     }
     return count;
+}
+
+std::unique_ptr<QDialog> newScreen(const QString &className)
+{
+    QWidget *screen = makeScreen(className);
+    auto *dialog = qobject_cast<QDialog *>(screen);
+    if (!dialog)
+        delete screen;
+    return std::unique_ptr<QDialog>(dialog);
+}
+
+std::unique_ptr<QDialog> shownScreen(const QString &className)
+{
+    std::unique_ptr<QDialog> screen = newScreen(className);
+    if (!screen)
+        return nullptr;
+    screen->show();
+    if (!QTest::qWaitForWindowExposed(screen.get()))
+        return nullptr;
+    return screen;
+}
+
+QMovie *movieOf(QGraphicsView *view)
+{
+    if (!view || !view->scene())
+        return nullptr;
+    const auto items = view->scene()->items();
+    for (QGraphicsItem *item : items) {
+        auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item);
+        if (auto *label = proxy ? qobject_cast<QLabel *>(proxy->widget()) : nullptr)
+            return label->movie();
+    }
+    return nullptr;
 }

@@ -1,12 +1,25 @@
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
 #include <functional>
+#include <memory>
 
+class QGraphicsView;
+class QMovie;
 class QWidget;
+
+// A new parentless instance of one of the program's windows, by class name.
+std::unique_ptr<QDialog> newScreen(const QString &className);
+
+// The same, shown and exposed; nullptr when it could not be shown.
+std::unique_ptr<QDialog> shownScreen(const QString &className);
+
+// The movie an animation pane plays (scene -> proxy widget -> label -> movie), or nullptr.
+QMovie *movieOf(QGraphicsView *view);
 
 // Records every click sound and every event a test wants to order against it.
 class SoundLog

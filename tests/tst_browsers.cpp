@@ -45,23 +45,6 @@ QStringList ironBoxes(const QString &screen)
                             : QStringList{"checkBox_2", "checkBox_4", "checkBox_6"};
 }
 
-std::unique_ptr<QDialog> shownScreen(const QString &name)
-{
-    std::unique_ptr<QDialog> dialog;
-    if (name == QLatin1String("Dialog11"))
-        dialog = std::make_unique<Dialog11>(nullptr);
-    else if (name == QLatin1String("Dialogr11"))
-        dialog = std::make_unique<Dialogr11>(nullptr);
-    else if (name == QLatin1String("Dialog12"))
-        dialog = std::make_unique<Dialog12>(nullptr);
-    else
-        dialog = std::make_unique<Dialogr12r>(nullptr);
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog.get()))
-        return nullptr;
-    return dialog;
-}
-
 QCheckBox *box(QWidget *screen, const QString &name)
 {
     return screen->findChild<QCheckBox *>(name);

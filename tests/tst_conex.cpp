@@ -12,19 +12,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> shownScreen(const QString &className)
-{
-    std::unique_ptr<QDialog> screen;
-    if (className == QLatin1String("Dialog13"))
-        screen = std::make_unique<Dialog13>();
-    else
-        screen = std::make_unique<Dialogr13>();
-    screen->show();
-    if (!QTest::qWaitForWindowExposed(screen.get()))
-        return nullptr;
-    return screen;
-}
-
 const QVector<QPair<QString, QString>> &graphs()
 {
     static const QVector<QPair<QString, QString>> table = {

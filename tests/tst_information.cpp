@@ -25,19 +25,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> makeScreen(const QString &name)
-{
-    static const QHash<QString, std::function<QDialog *()>> factories = {
-        {"Dialog5", [] { return new Dialog5(nullptr); }},
-        {"Dialogr6", [] { return new Dialogr6(nullptr); }},
-        {"Dialog6", [] { return new Dialog6(nullptr); }},
-        {"Dialogr7", [] { return new Dialogr7(nullptr); }},
-        {"Dialog4", [] { return new Dialog4(nullptr); }},
-        {"Dialogr4", [] { return new Dialogr4(nullptr); }},
-    };
-    return std::unique_ptr<QDialog>(factories.value(name)());
-}
-
 // One link: the run of adjacent anchor fragments of a paragraph that share a target.
 struct Link
 {
@@ -144,7 +131,7 @@ void tst_Information::linksOpenInTheDesktopBrowser()
     QFETCH(QString, browser);
     QFETCH(int, count);
 
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QTextBrowser *pane = browserOf(dialog.get(), browser);
@@ -231,7 +218,7 @@ void tst_Information::referenceListResolvesEveryMarker()
     const QHash<QString, QString> numbers = {{"B.1", "1"}, {"B.2", "2"}, {"B.4", "3"},  {"A.9", "4"},  {"A.8", "5"},
                                             {"A.6", "8"}, {"A.7", "9"}, {"A.10", "12"}, {"A.1", "13"}};
 
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     const QTextDocument *document = browserOf(dialog.get(), QStringLiteral("textBrowser_2"))->document();
     static const QRegularExpression entry(QStringLiteral("^([BASP]\\.\\d+)(?: \\[(\\d+)\\])? \\S"));
     QStringList found;
@@ -263,7 +250,7 @@ void tst_Information::equationsPictureIsShown_data()
 void tst_Information::equationsPictureIsShown()
 {
     QFETCH(QString, screen);
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     QTextBrowser *pane = browserOf(dialog.get(), QStringLiteral("textBrowser"));
     QVERIFY(pane);
     QVERIFY2(pane->toHtml().contains(QLatin1String("<img src=\":/eq.JPG\"")), qPrintable(pane->toHtml()));
@@ -285,7 +272,7 @@ void tst_Information::creditsTextHasNoLinkOrAddress()
 {
     QFETCH(QString, screen);
     QFETCH(QString, heading);
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     QTextDocument document;
     if (auto *browser = browserOf(dialog.get(), QStringLiteral("textBrowser")))
         document.setHtml(browser->toHtml());
@@ -321,7 +308,7 @@ void tst_Information::sizeLimits()
     QFETCH(bool, canShrink);
     QFETCH(bool, canGrow);
 
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     QCOMPARE(dialog->size(), design);
     // The English screens show the same background as their twins.
     QCOMPARE(stylesheets::normalised(dialog->styleSheet()),
@@ -364,7 +351,7 @@ void tst_Information::closeButton()
     QFETCH(QString, caption);
     QFETCH(QStringList, sounds);
 
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto *close = dialog->findChild<QPushButton *>(QStringLiteral("pushButton"));

@@ -32,20 +32,6 @@ std::unique_ptr<QDialog> makeIntro(const QString &language)
     return std::make_unique<Dialogr5>(nullptr);
 }
 
-// The movie a pane plays: scene -> proxy widget -> label -> movie.
-QMovie *movieOf(QGraphicsView *view)
-{
-    if (!view || !view->scene())
-        return nullptr;
-    const auto items = view->scene()->items();
-    for (QGraphicsItem *item : items) {
-        auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item);
-        if (auto *label = proxy ? qobject_cast<QLabel *>(proxy->widget()) : nullptr)
-            return label->movie();
-    }
-    return nullptr;
-}
-
 } // namespace
 
 class tst_Intro : public QObject

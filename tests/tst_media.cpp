@@ -33,19 +33,6 @@ QString captionLabel(const QString &language)
     return language == QLatin1String("en") ? QStringLiteral("label_2") : QStringLiteral("label");
 }
 
-QMovie *movieOf(QGraphicsView *view)
-{
-    if (!view || !view->scene())
-        return nullptr;
-    const auto items = view->scene()->items();
-    for (QGraphicsItem *item : items) {
-        auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item);
-        if (auto *label = proxy ? qobject_cast<QLabel *>(proxy->widget()) : nullptr)
-            return label->movie();
-    }
-    return nullptr;
-}
-
 // Records each opened link in the sound log, so that the click and the link can be ordered.
 class OrderedUrlCatcher : public UrlCatcher
 {

@@ -24,22 +24,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> makeScreen(const QString &className)
-{
-    if (className == QLatin1String("Dialog1"))
-        return std::make_unique<Dialog1>();
-    return std::make_unique<Dialogr1>();
-}
-
-std::unique_ptr<QDialog> shownScreen(const QString &className)
-{
-    auto screen = makeScreen(className);
-    screen->show();
-    if (!QTest::qWaitForWindowExposed(screen.get()))
-        return nullptr;
-    return screen;
-}
-
 QGraphicsView *pane(QDialog *screen)
 {
     return screen->findChild<QGraphicsView *>(QStringLiteral("graphicsView"));

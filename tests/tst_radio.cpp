@@ -15,19 +15,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> shownScreen(const QString &className)
-{
-    std::unique_ptr<QDialog> screen;
-    if (className == QLatin1String("Dialog7"))
-        screen = std::make_unique<Dialog7>();
-    else
-        screen = std::make_unique<Dialogr2>();
-    screen->show();
-    if (!QTest::qWaitForWindowExposed(screen.get()))
-        return nullptr;
-    return screen;
-}
-
 QPushButton *button(QDialog *screen, const QString &name)
 {
     return screen->findChild<QPushButton *>(name);

@@ -12,13 +12,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> makeScreen(const QString &className)
-{
-    if (className == QLatin1String("Dialog10"))
-        return std::make_unique<Dialog10>(nullptr);
-    return std::make_unique<Dialogr10>(nullptr);
-}
-
 } // namespace
 
 class TestResults : public QObject
@@ -56,7 +49,7 @@ void TestResults::buttonOpensScreen()
     QFETCH(QString, screen);
     QFETCH(QString, button);
     QFETCH(QString, opens);
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     auto *pushButton = dialog->findChild<QPushButton *>(button);
@@ -79,7 +72,7 @@ void TestResults::resizingKeepsRows_data()
 void TestResults::resizingKeepsRows()
 {
     QFETCH(QString, screen);
-    auto dialog = makeScreen(screen);
+    auto dialog = newScreen(screen);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     QCOMPARE(dialog->minimumSize(), QSize(0, 0));

@@ -17,22 +17,6 @@
 
 namespace {
 
-std::unique_ptr<QDialog> makeScreen(const QString &className)
-{
-    if (className == QLatin1String("Dialog9"))
-        return std::make_unique<Dialog9>(nullptr);
-    return std::make_unique<Dialogr9>(nullptr);
-}
-
-std::unique_ptr<QDialog> shownScreen(const QString &className)
-{
-    auto dialog = makeScreen(className);
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog.get()))
-        return nullptr;
-    return dialog;
-}
-
 void turnWheel(QWidget *target, int delta)
 {
     const QPointF at(target->width() / 2.0, target->height() / 2.0);

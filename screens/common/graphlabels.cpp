@@ -23,4 +23,31 @@ void placeOnce(QWidget *page, std::initializer_list<Placement> placements)
     }
 }
 
+void placeProfilePage(QWidget *page)
+{
+    static const struct {
+        const char *label;
+        const char *picture;
+    } pictures[] = {
+        {"label_4", ":/Proton&Fier_scala_logaritmica.png"},
+        {"label_5", ":/Profile_electrons_(proton-E19).png"},
+        {"label_6", ":/Profile_muons_(proton-E19).png"},
+        {"label_7", ":/Profile_hadrons_(proton-E19).png"},
+        {"label_8", ":/Muons_distribution(proton_Iron-E19-E20-E21).png"},
+        {"label_9", ":/Electrons_distribution(proton_Iron-E19-E20-E21).png"},
+        {"label_10", ":/Hadrons_distribution(proton_Iron-E19-E20-E21).png"},
+        {"label_11", ":/Profile_electrons_(proton-E19-zenith-dependency).png"},
+        {"label_12", ":/Profile_electrons_(iron-E19-zenith-dependency).png"},
+        {"label_13", ":/Profile_Hadrons_(proton-E19-zenith-dependency).png"},
+        {"label_14", ":/Profile_hadrons_(iron-E19-zenith-dependency).png"},
+        {"label_15", ":/Profile_Muons_(proton-E19-zenith-dependency).png"},
+        {"label_16", ":/Profile_muons_(iron-E19-zenith-dependency).png"},
+        {"label_17", ":/comp_fier_proton_ne_nmu-1.png"},
+    };
+    for (const auto &entry : pictures) {
+        if (auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label)))
+            placeOnce(page, {{label, QString::fromUtf8(entry.picture)}});
+    }
+}
+
 } // namespace graphs

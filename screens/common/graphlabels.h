@@ -21,4 +21,8 @@ struct Placement {
 // label keeping the aspect ratio and sets it with the picture's transparency mask.
 void placeOnce(QWidget *page, std::initializer_list<Placement> placements);
 
+// The longitudinal-profile page shared by both languages: its fourteen labels (found by object
+// name in `page`) and their pictures, placed with placeOnce in label order.
+void placeProfilePage(QWidget *page);
+
 } // namespace graphs

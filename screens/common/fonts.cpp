@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QPair>
 #include <QVector>
@@ -39,6 +40,9 @@ void installSubstitutes()
         if (entry.first != entry.second)
             QFont::insertSubstitution(entry.first, entry.second);
     }
+    // Widgets without a font of their own were laid out for the forms' default dialog font;
+    // the desktop's larger default would clip their captions.
+    QApplication::setFont(QFont(QStringLiteral("MS Shell Dlg 2"), 8));
 }
 
 QStringList formFamilies()

@@ -1,0 +1,27 @@
+# Installs the build into PREFIX and validates the desktop entry and the AppStream metadata.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+set(id org.showerscope.Showerscope)
+foreach(path bin/showerscope share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+             share/icons/hicolor/256x256/apps/${id}.png)
+  if(NOT EXISTS ${PREFIX}/${path})
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
+  message(FATAL_ERROR "desktop-file-validate and appstreamcli are needed (desktop-file-utils, appstream)")
+endif()
+execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/${id}.desktop
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0 OR out MATCHES "error")
+  message(FATAL_ERROR "desktop-file-validate: ${out}")
+endif()
+execute_process(COMMAND ${APPSTREAMCLI} validate --no-net ${PREFIX}/share/metainfo/${id}.metainfo.xml
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate: ${out}")
+endif()
+message(STATUS "installed tree validates")

@@ -415,12 +415,26 @@ def icon():
 
 # ---------------------------------------------------------------- family entry
 
+def _indexed(image):
+    """256-colour palette with alpha: a quarter of the data to inflate, so the chooser, whose
+    start-up decodes these faces, opens faster; the smooth shapes show no loss."""
+    quantized = image.quantize(colors=255, method=Image.Quantize.FASTOCTREE, dither=Image.Dither.NONE)
+    palette = quantized.getpalette(rawmode="RGBA")
+    palette = palette + [0, 0, 0, 0] * (256 - len(palette) // 4)
+    palette[255 * 4:] = [0, 0, 0, 0]  # entry 255: fully transparent, for the clear margins
+    indices = np.array(quantized, dtype=np.uint8)
+    indices[np.asarray(image.convert("RGBA"))[..., 3] == 0] = 255
+    indexed = Image.fromarray(indices, "P")
+    indexed.putpalette(palette, rawmode="RGBA")
+    return indexed
+
+
 def generate(out_dir):
     for name, image in backgrounds().items():
         save_image(image, os.path.join(out_dir, name), quality=JPEG_QUALITY)
     for name in ("un3.png", "un1.png", "un2.png", "un.png"):
-        save_image(button_face(name), os.path.join(out_dir, name))
+        save_image(_indexed(button_face(name)), os.path.join(out_dir, name))
     for kind in ("eng", "rou"):
-        save_image(flag_badge(kind, pressed=False), os.path.join(out_dir, f"{kind}.png"))
-        save_image(flag_badge(kind, pressed=True), os.path.join(out_dir, f"{kind}p.png"))
-    save_image(icon(), os.path.join(out_dir, "vorn_logo.png"))
+        save_image(_indexed(flag_badge(kind, pressed=False)), os.path.join(out_dir, f"{kind}.png"))
+        save_image(_indexed(flag_badge(kind, pressed=True)), os.path.join(out_dir, f"{kind}p.png"))
+    save_image(_indexed(icon()), os.path.join(out_dir, "vorn_logo.png"))

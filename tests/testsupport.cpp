@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "common/sound.h"
+#include "common/textpane.h"
 #include "registry.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QMovie>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -116,4 +118,11 @@ QMovie *movieOf(QGraphicsView *view)
             return label->movie();
     }
     return nullptr;
+}
+
+QString shownText(const QString &textPath)
+{
+    QTextDocument document;
+    document.setPlainText(text::read(textPath));
+    return document.toPlainText();
 }

@@ -18,6 +18,9 @@ std::unique_ptr<QDialog> newScreen(const QString &className);
 // The same, shown and exposed; nullptr when it could not be shown.
 std::unique_ptr<QDialog> shownScreen(const QString &className);
 
+// What a text pane shows after loading the bundle text (the document folds a few characters).
+QString shownText(const QString &textPath);
+
 // The movie an animation pane plays (scene -> proxy widget -> label -> movie), or nullptr.
 QMovie *movieOf(QGraphicsView *view);
 

@@ -39,14 +39,6 @@ QPushButton *button(QDialog *screen, const QString &name)
     return screen->findChild<QPushButton *>(name);
 }
 
-// What a text pane shows after setPlainText() of the file (the document folds a few characters).
-QString shownText(const QString &textPath)
-{
-    QTextDocument document;
-    document.setPlainText(text::read(textPath));
-    return document.toPlainText();
-}
-
 // The picture a pane shows: the single pixmap item of its scene.
 QImage shownPicture(QGraphicsView *view)
 {

@@ -20,13 +20,6 @@ QPushButton *button(QDialog *screen, const QString &name)
     return screen->findChild<QPushButton *>(name);
 }
 
-QString shownText(const QString &textPath)
-{
-    QTextDocument document;
-    document.setPlainText(text::read(textPath));
-    return document.toPlainText();
-}
-
 } // namespace
 
 class RadioTest : public QObject

@@ -8,21 +8,6 @@
 
 namespace graphs {
 
-void placeOnce(QWidget *page, std::initializer_list<Placement> placements)
-{
-    // The labels must have their laid-out sizes before the screen is first shown. Putting the
-    // page into its scroll area already lays it out at its minimum size; activating the layout
-    // here keeps that true for a page that is not (yet) inside one.
-    if (QLayout *layout = page->layout())
-        layout->activate();
-    for (const Placement &placement : placements) {
-        const QPixmap picture(placement.picturePath);
-        placement.label->setPixmap(
-            picture.scaled(placement.label->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
-        placement.label->setMask(picture.mask());
-    }
-}
-
 void placeProfilePage(QWidget *page)
 {
     static const struct {
@@ -44,9 +29,18 @@ void placeProfilePage(QWidget *page)
         {"label_16", ":/Profile_muons_(iron-E19-zenith-dependency).png"},
         {"label_17", ":/comp_fier_proton_ne_nmu-1.png"},
     };
+    // The labels must have their laid-out sizes before the screen is first shown. Putting the
+    // page into its scroll area already lays it out at its minimum size; activating the layout
+    // here keeps that true for a page that is not (yet) inside one.
+    if (QLayout *layout = page->layout())
+        layout->activate();
     for (const auto &entry : pictures) {
-        if (auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label)))
-            placeOnce(page, {{label, QString::fromUtf8(entry.picture)}});
+        auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label));
+        if (!label)
+            continue;
+        const QPixmap picture(QString::fromUtf8(entry.picture));
+        label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
+        label->setMask(picture.mask());
     }
 }
 

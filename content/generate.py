@@ -3,6 +3,7 @@
 
     /usr/bin/python3 content/generate.py            # every family
     /usr/bin/python3 content/generate.py chrome vxb # only these families
+    /usr/bin/python3 content/generate.py --icons packaging/icons   # the desktop icons
 """
 
 import argparse
@@ -45,7 +46,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     parser.add_argument("families", nargs="*", help="families to regenerate (default: all)")
     parser.add_argument("--out", default=os.path.join(HERE, "..", "resources"))
+    parser.add_argument("--icons", metavar="DIR",
+                        help="write the desktop icons (not part of the bundle) into DIR and stop")
     args = parser.parse_args()
+    if args.icons:
+        from showerscope_content.families import chrome
+        chrome.generate_desktop_icons(os.path.abspath(args.icons))
+        print(f"icons: {len(chrome.DESKTOP_ICON_SIZES) + 1} files in {args.icons}")
+        return
     modules = family_modules()
     missing = check_coverage(modules)
     if missing:

@@ -376,12 +376,12 @@ def flag_badge(kind, pressed):
 
 # ---------------------------------------------------------------- window icon
 
-def icon():
+def icon(size=ICON_SIZE):
     """The window icon: a primary track splitting into a cone of secondaries that reaches the
-    ground, crossed by the curved front of its radio flash; bold enough to read at 16 x 16."""
-    size = ICON_SIZE
+    ground, crossed by the curved front of its radio flash; bold enough to read at 16 x 16.
+    Drawn on a 256-unit grid (ICON_SVG below traces the same shapes) and scaled to `size`."""
     ss = 4
-    big = size * ss
+    big = ICON_SIZE * ss
     x, y = _grid(big, big)
     canvas = np.zeros((big, big, 4))
     d = _round_rect_distance(x, y, (6 * ss, 6 * ss, big - 12 * ss, big - 12 * ss), 52 * ss)
@@ -411,6 +411,51 @@ def icon():
     draw.rounded_rectangle([p(36, ground_y - 6), p(220, ground_y + 8)], radius=7 * ss,
                            fill=(235, 240, 250, 255))
     return image.resize((size, size), Image.LANCZOS)
+
+
+# The same icon as scalable vector graphics, for the desktop's hicolor theme. PIL draws an
+# arc's width inwards from its radius, hence the radii 74 - 5.5 and 106 - 5.5.
+def _arc_path(r, start=52, end=128, cx=128, cy=84):
+    a, b = np.radians(start), np.radians(end)
+    return (f"M {cx + r * np.cos(a):.2f} {cy + r * np.sin(a):.2f} "
+            f"A {r:g} {r:g} 0 0 1 {cx + r * np.cos(b):.2f} {cy + r * np.sin(b):.2f}")
+
+
+def icon_svg():
+    cone = "".join(f'    <line x1="128" y1="84" x2="{128 + dx}" y2="200"/>\n' for dx in (-70, -35, 0, 35, 70))
+    arcs = "".join(f'    <path d="{_arc_path(r - 5.5)}"/>\n' for r in (74, 106))
+    return f"""<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">
+  <defs>
+    <linearGradient id="sky" x1="0" y1="0" x2="0" y2="256" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="#102654"/>
+      <stop offset="1" stop-color="#060c1e"/>
+    </linearGradient>
+  </defs>
+  <rect x="6" y="6" width="244" height="244" rx="52" fill="url(#sky)"/>
+  <rect x="9.5" y="9.5" width="237" height="237" rx="48.5" fill="none" stroke="#78aae6" stroke-opacity="0.9" stroke-width="7"/>
+  <g stroke="#96d7ff" stroke-width="12">
+{cone}  </g>
+  <g fill="none" stroke="#ffa838" stroke-width="11">
+{arcs}  </g>
+  <line x1="128" y1="26" x2="128" y2="84" stroke="#ffec96" stroke-width="17"/>
+  <circle cx="128" cy="84" r="15" fill="#fffadc"/>
+  <rect x="36" y="194" width="184" height="14" rx="7" fill="#ebf0fa"/>
+</svg>
+"""
+
+
+DESKTOP_ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def generate_desktop_icons(out_dir):
+    """The program's icon for the desktop (outside the bundle): showerscope-<size>.png for the
+    hicolor sizes and showerscope.svg."""
+    os.makedirs(out_dir, exist_ok=True)
+    for size in DESKTOP_ICON_SIZES:
+        save_image(icon(size), os.path.join(out_dir, f"showerscope-{size}.png"))
+    with open(os.path.join(out_dir, "showerscope.svg"), "w", encoding="utf-8", newline="\n") as f:
+        f.write(icon_svg())
 
 
 # ---------------------------------------------------------------- family entry

@@ -1,4 +1,5 @@
 #include "chooser/mainwindow.h"
+#include "commandline.h"
 #include "common/fonts.h"
 
 #include <QApplication>
@@ -6,8 +7,20 @@
 int main(int argc, char *argv[])
 {
     // The bundle is registered by its static initialiser before this line runs.
+    const commandline::Options options = commandline::parse(argc, argv);
+    if (options.exitStatus >= 0)
+        return options.exitStatus; // --help, --version or a usage error, already printed
     fonts::installSubstitutes();
+    commandline::DisplayGuard display;
     QApplication app(argc, argv);
+    display.opened();
+    // The window's application id (and, on X11, the entry's StartupWMClass) ties it to
+    // org.showerscope.Showerscope.desktop, so docks show its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.showerscope.Showerscope"));
+    if (!options.chooseLanguage) {
+        openMenuOnceRunning(options.language); // --lang: the menu without the chooser
+        return app.exec();
+    }
     MainWindow chooser(nullptr);
     chooser.setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
     chooser.show();

@@ -6,6 +6,22 @@
 #include "en/menu.h"
 #include "ro/menu.h"
 
+#include <QApplication>
+#include <QTimer>
+
+void openMenu(MenuLanguage language)
+{
+    if (language == MenuLanguage::English)
+        modal::open<Dialog>();
+    else
+        modal::open<Dialogr>();
+}
+
+void openMenuOnceRunning(MenuLanguage language)
+{
+    QTimer::singleShot(0, qApp, [language] { openMenu(language); });
+}
+
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -22,12 +38,14 @@ MainWindow::~MainWindow()
 // program lives exactly as long as the menu.
 void MainWindow::on_pushButton_clicked()
 {
-    modal::open<Dialog>(sound::Choice);
+    sound::play(sound::Choice);
+    openMenu(MenuLanguage::English);
 }
 
 void MainWindow::on_pushButton_2_clicked()
 {
-    modal::open<Dialogr>(sound::Choice);
+    sound::play(sound::Choice);
+    openMenu(MenuLanguage::Romanian);
 }
 
 void MainWindow::on_pushButton_3_clicked()

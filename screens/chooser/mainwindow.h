@@ -2,6 +2,14 @@
 
 #include <QMainWindow>
 
+enum class MenuLanguage { English, Romanian };
+
+// Runs the menu screen of that language modally, as a flag of the chooser does (the flag also
+// plays the choice sound). The command line's --lang uses it to skip the chooser.
+void openMenu(MenuLanguage language);
+// The same, as soon as the application's event loop runs; the menu's close then ends the loop.
+void openMenuOnceRunning(MenuLanguage language);
+
 namespace Ui {
 class MainWindow;
 }

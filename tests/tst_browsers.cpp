@@ -194,7 +194,7 @@ void TestBrowsers::zenithPress_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("changes"); // each sound, then the pane that changed and what it shows
 
-    for (const QString &screen : {"Dialog11", "Dialogr11"}) {
+    for (const QString screen : {"Dialog11", "Dialogr11"}) {
         auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s %s", qPrintable(screen), name) << screen; };
         row("no box") << QStringList{} << "pushButton_4" << QStringList{};
         row("proton Polarizations 10") << QStringList{"checkBox"} << "pushButton" << QStringList{"L:/pol_prot_z10.gif"};
@@ -208,7 +208,7 @@ void TestBrowsers::zenithPress_data()
         row("proton mode switched 20") << QStringList{"checkBox_3", "checkBox"} << "pushButton_2"
                                        << QStringList{"L:/pol_prot_z20.gif"};
     }
-    for (const QString &screen : {"Dialog12", "Dialogr12r"}) {
+    for (const QString screen : {"Dialog12", "Dialogr12r"}) {
         auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s %s", qPrintable(screen), name) << screen; };
         row("no box") << QStringList{} << "pushButton_7" << QStringList{};
         row("proton CoREAS/VXB 40") << QStringList{"checkBox"} << "pushButton_4"
@@ -306,7 +306,7 @@ void TestBrowsers::ironComparisonModesInTurn()
     auto dialog = shownScreen(screen);
     QVERIFY(dialog);
     QStringList loaded;
-    for (const QString &mode : {"checkBox_2", "checkBox_4", "checkBox_6"}) {
+    for (const QString mode : {"checkBox_2", "checkBox_4", "checkBox_6"}) {
         click(box(dialog.get(), mode));
         dialog->findChild<QPushButton *>("pushButton_7")->click();
         loaded << shown(pane(dialog.get(), false));
@@ -322,7 +322,7 @@ void TestBrowsers::everyResourceExists()
     QStringList expected;
     for (int zenith = 10; zenith <= 70; zenith += 10) {
         const QString z = QString::number(zenith);
-        for (const QString &pattern : {":/pol_prot_z%1.gif", ":/pol_iron_z%1.gif", ":/ampt_prot_z%1.gif",
+        for (const QString pattern : {":/pol_prot_z%1.gif", ":/pol_iron_z%1.gif", ":/ampt_prot_z%1.gif",
                                        ":/ampt_iron_z%1.gif", ":/GEOM_ASK_EW_VS_NS_Zen%1_p.png",
                                        ":/GEOM_ASK_EW_VS_NS_Zen%1_i.png", ":/LOG_COREAS_VS_LOG_VXB_Zenith%1_p.png",
                                        ":/LOG_COREAS_VS_LOG_VXB_Zenith%1_i.png", ":/mean_%1p.png", ":/mean_%1fe.png"})

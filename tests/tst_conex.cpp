@@ -59,7 +59,7 @@ void ConexTest::everyGraphFitsItsLabel_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("picture");
-    for (const QString screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13")}) {
+    for (const QString &screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13")}) {
         for (const auto &graph : graphs())
             QTest::addRow("%s %s", qPrintable(screen), qPrintable(graph.first)) << screen << graph.first << graph.second;
     }

@@ -75,12 +75,8 @@ private slots:
         const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
         QCOMPARE(program.exitStatus(), QProcess::NormalExit); // no abort, no core
         QCOMPARE(program.exitCode(), status);
-        QVERIFY2(stdOut.startsWith(out), qPrintable(stdOut));
-        if (out.isEmpty())
-            QCOMPARE(stdOut, QString());
-        QVERIFY2(stdErr.startsWith(err), qPrintable(stdErr));
-        if (err.isEmpty())
-            QCOMPARE(stdErr, QString());
+        QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), qPrintable(stdOut));
+        QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), qPrintable(stdErr));
         if (status == 1)
             QCOMPARE(stdErr.count(QLatin1Char('\n')), 1); // one line, nothing of the toolkit's
         if (status == 0 && out == QLatin1String("Usage: ")) // the help lists the program's own options

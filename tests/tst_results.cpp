@@ -99,7 +99,7 @@ void TestResults::resizingKeepsRows()
     }
 
     // The explanations keep their panel width, and the pictures are shown at natural size.
-    for (const QString &name : {"label", "label_2", "label_3"})
+    for (const QString name : {"label", "label_2", "label_3"})
         QCOMPARE(dialog->findChild<QLabel *>(name)->width(), 290);
     const QStringList pictures = {":/logo.png", ":/logo2.png", ":/logo3.png"};
     for (int i = 0; i < pictures.size(); ++i) {

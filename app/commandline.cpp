@@ -28,7 +28,7 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
     parser.setApplicationDescription(QStringLiteral(
         "A bilingual (English and Romanian) learning browser about cosmic-ray air showers\n"
         "and their radio emission."));
-    // "-lang ro" reads like "--lang ro"; the toolkit's own single-dash options are not offered.
+    // "-lang ro" reads like "--lang ro", and the toolkit's single-dash options read as words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
@@ -39,6 +39,20 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
                                                  "ro (Romanian), instead of the language chooser."),
                                   QStringLiteral("language"));
     parser.addOptions({help, version, lang});
+    // The toolkit's standard options stay valid (desktops restore sessions with -session, users
+    // choose -platform or -style); QApplication reads them from the same arguments later.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "session",
+                             "display", "style", "stylesheet", "qwindowgeometry", "geometry",
+                             "qwindowicon", "qwindowtitle", "title", "name"}) {
+        QCommandLineOption toolkit(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+    for (const char *name : {"reverse", "widgetcount", "sync", "nograb", "dograb"}) {
+        QCommandLineOption toolkit(QString::fromLatin1(name));
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
 
     Options options;
     const auto usageError = [&](const QString &message) {

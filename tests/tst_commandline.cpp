@@ -32,8 +32,8 @@ private slots:
                                  << QStringLiteral("showerscope " SHOWERSCOPE_VERSION "\n") << "";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << "offscreen" << 2 << ""
                                         << "showerscope: Unknown option 'bogus'.\n\nUsage: ";
-        QTest::newRow("toolkit option") << QStringList{"-platform", "offscreen"} << "offscreen" << 2 << ""
-                                        << "showerscope: Unknown option 'platform'.";
+        QTest::newRow("toolkit option, unknown one") << QStringList{"-style", "fusion", "-bogus"} << "offscreen" << 2 << ""
+                                                     << "showerscope: Unknown option 'bogus'.";
         QTest::newRow("unknown language") << QStringList{"--lang", "fr"} << "offscreen" << 2 << ""
                                           << "showerscope: unknown language 'fr' (use en or ro)";
         QTest::newRow("missing language") << QStringList{"--lang"} << "offscreen" << 2 << ""
@@ -46,6 +46,8 @@ private slots:
                                             << "showerscope: cannot open a display: ";
         QTest::newRow("missing plugin") << QStringList{} << "nosuch" << 1 << ""
                                         << "showerscope: cannot open a display: Could not find the Qt platform plugin \"nosuch\"\n";
+        QTest::newRow("-platform reaches the toolkit") << QStringList{"-platform", "other"} << "offscreen" << 1 << ""
+                                                       << "showerscope: cannot open a display: Could not find the Qt platform plugin \"other\"\n";
     }
 
     void program()

@@ -1,6 +1,7 @@
 """The Romanian words of content/texts/GLOSSARY.md, held in every Romanian bundle text and every
 Romanian form: one term per concept, DOOM spelling, lower-case compass points in running text,
-Romanian quotation marks and comma-below diacritics."""
+Romanian quotation marks and comma-below diacritics. Each Romanian text also cites what its
+English twin cites."""
 
 import glob
 import html
@@ -104,3 +105,14 @@ def test_the_rules_catch_what_they_are_for():
             assert hits(sample, rule, pattern), (rule, sample)
         for sample in clean:
             assert not hits(sample, rule, pattern), (rule, sample)
+
+
+def english_twin(name):
+    return name.replace("filer", "file", 1) if name.startswith("filer") else name[len("ro_"):]
+
+
+@pytest.mark.parametrize("name", ROMANIAN_TEXTS)
+def test_romanian_texts_carry_their_twins_reference_markers(name):
+    def markers(text):
+        return sorted(re.findall(r"\[[A-Z]?\.?\d+(?:\.[a-z])?(?:, \d+)*\]", text))
+    assert markers(romanian_text(name)) == markers(romanian_text(english_twin(name)))

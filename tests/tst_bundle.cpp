@@ -1,6 +1,6 @@
 // The resource bundle: every listed file is there and is what its name says, texts carry the
 // byte-order mark of their family, every path the screens name exists, and the fonts the forms
-// name resolve to text fonts.
+// name resolve to text fonts, and each Romanian text fits its pane as its English twin does.
 #include "common/fonts.h"
 #include "testsupport.h"
 
@@ -8,7 +8,10 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QtTest>
 
 namespace {
@@ -42,6 +45,20 @@ QByteArray head(const QString &path, int n)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.read(n);
+}
+
+// How far the text pane of `className` scrolls after `button` loaded its text, in pixels;
+// -1 when the screen, the button or the pane is missing.
+int textOverflow(const QString &className, const QString &button)
+{
+    std::unique_ptr<QDialog> screen = shownScreen(className);
+    auto *press = screen ? screen->findChild<QPushButton *>(button) : nullptr;
+    auto *pane = screen ? screen->findChild<QTextEdit *>(QStringLiteral("textEdit")) : nullptr;
+    if (!press || !pane)
+        return -1;
+    press->click();
+    QCoreApplication::processEvents();
+    return pane->verticalScrollBar()->maximum();
 }
 
 } // namespace
@@ -149,6 +166,49 @@ private slots:
             QVERIFY2(metrics.inFont(c), qPrintable(resolved + QStringLiteral(" lacks ") + c));
         QVERIFY2(metrics.horizontalAdvance(QLatin1Char('i')) < metrics.horizontalAdvance(QLatin1Char('W')),
                  qPrintable(resolved));
+    }
+
+    // A Romanian twin says all that its English text says; it must not need more scrolling
+    // in its pane than the English text needs in the English pane (one line of slack).
+    void romanianTextsFitAsTheEnglishDo_data()
+    {
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("englishButton");
+        QTest::addColumn<QString>("romanian");
+        QTest::addColumn<QString>("romanianButton");
+        const struct { const char *text, *en, *enButton, *ro, *roButton; } twins[] = {
+            {"file/filer", "Dialog1", "pushButton_2", "Dialogr1", "pushButton"},
+            {"file1/filer1", "Dialog1", "pushButton_4", "Dialogr1", "pushButton_2"},
+            {"file2/filer2", "Dialog1", "pushButton_5", "Dialogr1", "pushButton_3"},
+            {"file3/filer3", "Dialog1", "pushButton_6", "Dialogr1", "pushButton_4"},
+            {"file4/filer4", "Dialog1", "pushButton_7", "Dialogr1", "pushButton_7"},
+            {"file5/filer5", "Dialog7", "pushButton", "Dialogr2", "pushButton"},
+            {"file6/filer6", "Dialog7", "pushButton_2", "Dialogr2", "pushButton_2"},
+            {"polar1", "Dialog9", "pushButton_2", "Dialogr9", "pushButton_2"},
+            {"polar2", "Dialog9", "pushButton_3", "Dialogr9", "pushButton_3"},
+            {"polar3", "Dialog9", "pushButton_4", "Dialogr9", "pushButton_4"},
+            {"graph2d1", "Dialog9", "pushButton_6", "Dialogr9", "pushButton_6"},
+            {"graph2d2", "Dialog9", "pushButton_7", "Dialogr9", "pushButton_7"},
+            {"graph2d3", "Dialog9", "pushButton_8", "Dialogr9", "pushButton_8"},
+            {"rotation", "Dialog9", "pushButton_9", "Dialogr9", "pushButton_9"},
+            {"file8/filer8", "Dialog9", "pushButton_10", "Dialogr9", "pushButton_10"},
+        };
+        for (const auto &t : twins)
+            QTest::newRow(t.text) << t.en << t.enButton << t.ro << t.roButton;
+    }
+
+    void romanianTextsFitAsTheEnglishDo()
+    {
+        QFETCH(QString, english);
+        QFETCH(QString, englishButton);
+        QFETCH(QString, romanian);
+        QFETCH(QString, romanianButton);
+        const int en = textOverflow(english, englishButton);
+        const int ro = textOverflow(romanian, romanianButton);
+        QVERIFY(en >= 0 && ro >= 0);
+        const int line = QFontMetrics(QFont(QStringLiteral("MS Shell Dlg 2"), 12)).lineSpacing();
+        qInfo("scrolls %d px in English, %d px in Romanian", en, ro);
+        QVERIFY2(ro <= en + line, qPrintable(QStringLiteral("%1 px against %2").arg(ro).arg(en)));
     }
 };
 

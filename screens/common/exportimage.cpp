@@ -32,6 +32,7 @@ bool writeImage(const QImage &image, const QString &fileName, QString *error, La
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format)) {
         if (error)
             *error = language == Language::Romanian ? QStringLiteral("Format de imagine neacceptat")
+                                                    : QStringLiteral("Unsupported image format");
         return false;
     }
     QSaveFile file(fileName);

@@ -254,11 +254,15 @@ void ExportTest::failureIsToldAndLeavesNoFile_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("romanian");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown suffix") << "pane.xyz" << false << "The image could not be saved.";
-    QTest::newRow("unknown suffix, ro") << "pane.xyz" << true << "Imaginea nu a putut fi salvată.";
-    QTest::newRow("missing folder") << "missing/pane.png" << false << "The image could not be saved.";
-    QTest::newRow("missing folder, ro") << "missing/pane.png" << true << "Imaginea nu a putut fi salvată.";
-    QTest::newRow("folder is a file") << "plain/pane.png" << false << "The image could not be saved.";
+    QTest::addColumn<QString>("reason"); // the program's own reason, in the screen's language
+    QTest::newRow("unknown suffix") << "pane.xyz" << false << "The image could not be saved."
+                                    << "Unsupported image format";
+    QTest::newRow("unknown suffix, ro") << "pane.xyz" << true << "Imaginea nu a putut fi salvată."
+                                        << "Format de imagine neacceptat";
+    QTest::newRow("missing folder") << "missing/pane.png" << false << "The image could not be saved." << "";
+    QTest::newRow("missing folder, ro") << "missing/pane.png" << true << "Imaginea nu a putut fi salvată."
+                                        << "";
+    QTest::newRow("folder is a file") << "plain/pane.png" << false << "The image could not be saved." << "";
 }
 
 void ExportTest::failureIsToldAndLeavesNoFile()
@@ -266,6 +270,7 @@ void ExportTest::failureIsToldAndLeavesNoFile()
     QFETCH(QString, name);
     QFETCH(bool, romanian);
     QFETCH(QString, message);
+    QFETCH(QString, reason);
 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
@@ -279,6 +284,7 @@ void ExportTest::failureIsToldAndLeavesNoFile()
     QCOMPARE(run.messages.size(), 1);
     QVERIFY2(run.messages.first().startsWith(message), qPrintable(run.messages.first()));
     QVERIFY2(run.messages.first().contains(QDir::toNativeSeparators(path)), qPrintable(run.messages.first()));
+    QVERIFY2(run.messages.first().endsWith(reason), qPrintable(run.messages.first()));
     QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
     QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("plain")});
 }

@@ -26,12 +26,13 @@ QString completedName(const QString &fileName, const QString &selectedFilter)
     return fileName + QLatin1Char('.') + match.captured(1);
 }
 
-bool writeImage(const QImage &image, const QString &fileName, QString *error)
+bool writeImage(const QImage &image, const QString &fileName, QString *error, Language language)
 {
     const QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format)) {
         if (error)
-            *error = QStringLiteral("Unsupported image format");
+            *error = language == Language::Romanian ? QStringLiteral("Format de imagine neacceptat")
+                                                    : QStringLiteral("Unsupported image format");
         return false;
     }
     QSaveFile file(fileName);
@@ -73,7 +74,7 @@ void exportPane(QWidget *screen, QWidget *pane, Language language, const QString
     const QString fileName = completedName(chosen, selectedFilter);
     const QImage image = pane->grab().toImage();
     QString error;
-    if (!writeImage(image, fileName, &error)) {
+    if (!writeImage(image, fileName, &error, language)) {
         QMessageBox::warning(screen, DialogTitle,
                              failureMessage(language) + QStringLiteral("\n") +
                                  QDir::toNativeSeparators(fileName) + QStringLiteral("\n") + error);

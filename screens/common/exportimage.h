@@ -23,7 +23,9 @@ void exportPane(QWidget *screen, QWidget *pane, Language language,
 QString completedName(const QString &fileName, const QString &selectedFilter);
 
 // Writes the image in the format named by the file's suffix; false with a reason otherwise.
-bool writeImage(const QImage &image, const QString &fileName, QString *error = nullptr);
+// The program's own reason (an unknown format) is in `language`; system reasons come from Qt.
+bool writeImage(const QImage &image, const QString &fileName, QString *error = nullptr,
+                Language language = Language::English);
 
 QString failureMessage(Language language);
 

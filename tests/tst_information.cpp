@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -258,6 +259,16 @@ void tst_Information::equationsPictureIsShown()
     const QImage picture = data.type() == QVariant::ByteArray ? QImage::fromData(data.toByteArray()) : data.value<QImage>();
     QVERIFY2(!picture.isNull(), "eq.JPG does not load");
     QVERIFY(linksOf(pane->document()).isEmpty());
+
+    // Shown, the 960-pixel picture fits the pane's width: it scrolls only downwards. Pictures in
+    // rich text are laid out at the screen's resolution, so this holds on a 96-dpi screen.
+    auto shown = shownScreen(screen);
+    QVERIFY(shown);
+    pane = browserOf(shown.get(), QStringLiteral("textBrowser"));
+    QVERIFY(pane->verticalScrollBar()->maximum() > 0);
+    if (pane->viewport()->logicalDpiX() != 96)
+        QSKIP(qPrintable(QStringLiteral("the screen has %1 dpi").arg(pane->viewport()->logicalDpiX())));
+    QCOMPARE(pane->horizontalScrollBar()->maximum(), 0);
 }
 
 void tst_Information::creditsTextHasNoLinkOrAddress_data()

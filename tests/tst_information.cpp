@@ -260,14 +260,12 @@ void tst_Information::equationsPictureIsShown()
     QVERIFY2(!picture.isNull(), "eq.JPG does not load");
     QVERIFY(linksOf(pane->document()).isEmpty());
 
-    // Shown, the 960-pixel picture fits the pane's width: it scrolls only downwards. Pictures in
-    // rich text are laid out at the screen's resolution, so this holds on a 96-dpi screen.
+    // Shown, the 960-pixel picture fits the pane's width whatever the screen's resolution (the
+    // test platform has 100 dpi): it scrolls only downwards.
     auto shown = shownScreen(screen);
     QVERIFY(shown);
     pane = browserOf(shown.get(), QStringLiteral("textBrowser"));
     QVERIFY(pane->verticalScrollBar()->maximum() > 0);
-    if (pane->viewport()->logicalDpiX() != 96)
-        QSKIP(qPrintable(QStringLiteral("the screen has %1 dpi").arg(pane->viewport()->logicalDpiX())));
     QCOMPARE(pane->horizontalScrollBar()->maximum(), 0);
 }
 

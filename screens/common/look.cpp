@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -64,7 +65,12 @@ QString hintStyleSheet()
 
 void fitWidePicture(QTextEdit *pane)
 {
-    pane->document()->setDocumentMargin(0);
+    QTextDocument *document = pane->document();
+    document->setDocumentMargin(0);
+    // Pictures in rich text grow with the screen's resolution (by 100/96 on a 100-dpi screen,
+    // which made the sheet wider than the pane); this pane holds nothing but the picture, so it
+    // is laid out at its own size in pixels.
+    document->documentLayout()->setPaintDevice(nullptr);
 }
 
 } // namespace look

@@ -26,8 +26,9 @@ QString markedButton(const QString &objectName);
 // The look of a hint shown over a pane (white on a dark, amber-edged panel).
 QString hintStyleSheet();
 
-// A text pane that shows one wide picture: without a document margin, a picture as wide as
-// the pane less its scroll bar fits without scrolling sideways.
+// A text pane that shows one wide picture: laid out at the picture's own size in pixels and
+// without a document margin, a picture as wide as the pane less its scroll bar fits without
+// scrolling sideways.
 void fitWidePicture(QTextEdit *pane);
 
 } // namespace look

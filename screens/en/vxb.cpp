@@ -27,7 +27,7 @@ Dialog9::~Dialog9()
 // the view nothing to scroll); the event stays accepted.
 void Dialog9::wheelEvent(QWheelEvent *event)
 {
-    pane::zoomStep(ui->graphicsView, pane::wheelDelta(event));
+    pane::wheelZoom(ui->graphicsView, event);
 }
 
 void Dialog9::on_pushButton_5_clicked()

@@ -27,7 +27,7 @@ Dialogr9::~Dialogr9()
 // the view nothing to scroll); the event stays accepted.
 void Dialogr9::wheelEvent(QWheelEvent *event)
 {
-    pane::zoomStep(ui->graphicsView, pane::wheelDelta(event));
+    pane::wheelZoom(ui->graphicsView, event);
 }
 
 void Dialogr9::on_pushButton_5_clicked()

@@ -4,6 +4,7 @@
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
 #include "common/fonts.h"
+#include "common/look.h"
 #include "common/sound.h"
 #include "registry.h"
 
@@ -87,6 +88,7 @@ int childStart(const QString &mode, int argc, char **argv)
     FirstPaint watcher(true);
     std::unique_ptr<QMainWindow> window;
     if (mode == QLatin1String("chooser")) {
+        look::install(); // as the program does
         window.reset(new MainWindow(nullptr));
         window->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
     } else {
@@ -131,15 +133,15 @@ double openToFirstPaint(const ScreenEntry &entry)
     return ms;
 }
 
-// The floor for the CONEX screens: decoding and scaling their fourteen pictures.
+// The reference for the CONEX screens: decoding and scaling their fourteen pictures one after
+// the other on this thread, as a screen that did all its work serially would.
 double conexFloor(const QString &className)
 {
     std::unique_ptr<QWidget> screen(makeScreen(className));
     const QList<QLabel *> labels = screen->findChildren<QLabel *>();
     QVector<QPair<QString, QSize>> work;
     for (QLabel *label : labels) {
-        const QPixmap *pm = label->pixmap();
-        if (pm && !pm->isNull())
+        if (!label->pixmap(Qt::ReturnByValue).isNull())
             work.append({label->objectName(), label->size()});
     }
     // The pictures are named by the screen itself; take them from the bundle listing.
@@ -245,6 +247,7 @@ int main(int argc, char *argv[])
 
     fonts::installSubstitutes();
     QApplication app(argc, argv);
+    look::install();
     sound::setBackend([](const QString &) {});
 
     for (const ScreenEntry &e : allScreens()) {
@@ -257,8 +260,8 @@ int main(int argc, char *argv[])
             QVector<double> floors;
             for (int i = 0; i < 10; ++i)
                 floors << conexFloor(e.className);
-            out << " ratio to decoding and scaling its pictures (" << QString::number(median(floors), 'f', 1)
-                << " ms): " << QString::number(median(times) / median(floors), 'f', 2) << "; goal at most 1.3";
+            out << " ratio to decoding and scaling its pictures serially (" << QString::number(median(floors), 'f', 1)
+                << " ms): " << QString::number(median(times) / median(floors), 'f', 2) << "; goal at most 0.7";
         }
         out << " |\n";
         out.flush();

@@ -1,10 +1,17 @@
 #include "graphlabels.h"
 
 #include <QBitmap>
+#include <QImage>
+#include <QImageReader>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
+#include <QThread>
 #include <QWidget>
+
+#include <atomic>
+#include <future>
+#include <vector>
 
 namespace graphs {
 
@@ -34,13 +41,46 @@ void placeProfilePage(QWidget *page)
     // here keeps that true for a page that is not (yet) inside one.
     if (QLayout *layout = page->layout())
         layout->activate();
+
+    struct Job {
+        QLabel *label;
+        QString picture;
+        QSize size;
+        QImage scaled;
+        QImage alphaMask; // null for an opaque picture
+    };
+    std::vector<Job> jobs;
     for (const auto &entry : pictures) {
-        auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label));
-        if (!label)
-            continue;
-        const QPixmap picture(QString::fromUtf8(entry.picture));
-        label->setPixmap(picture.scaled(label->size(), Qt::KeepAspectRatio, Qt::FastTransformation));
-        label->setMask(picture.mask());
+        if (auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label)))
+            jobs.push_back({label, QString::fromUtf8(entry.picture), label->size(), {}, {}});
+    }
+
+    // Decoding dominates the screen's opening, so the pictures are decoded and scaled on every
+    // core at once: this thread and helpers take the next picture until none is left. Only
+    // images are made off this thread; pixmaps and widgets are touched here alone.
+    std::atomic<std::size_t> next{0};
+    const auto work = [&jobs, &next] {
+        for (std::size_t i = next++; i < jobs.size(); i = next++) {
+            Job &job = jobs[i];
+            QImageReader reader(job.picture);
+            const QImage picture = reader.read();
+            job.scaled = picture.scaled(job.size, Qt::KeepAspectRatio, Qt::FastTransformation);
+            if (picture.hasAlphaChannel())
+                job.alphaMask = picture.createAlphaMask();
+        }
+    };
+    const int helpers = qBound(0, QThread::idealThreadCount() - 1, int(jobs.size()) - 1);
+    std::vector<std::future<void>> running;
+    for (int i = 0; i < helpers; ++i)
+        running.push_back(std::async(std::launch::async, work));
+    work();
+    for (std::future<void> &helper : running)
+        helper.get();
+
+    for (Job &job : jobs) {
+        job.label->setPixmap(QPixmap::fromImage(std::move(job.scaled)));
+        // The unscaled picture's transparency mask; an opaque picture leaves the label rectangular.
+        job.label->setMask(job.alphaMask.isNull() ? QBitmap() : QBitmap::fromImage(job.alphaMask));
     }
 }
 

@@ -7,9 +7,9 @@ class QWidget;
 // does afterwards, so nothing is decoded or rescaled while the user scrolls or resizes.
 namespace graphs {
 
-// The longitudinal-profile page shared by both languages: lays `page` out, then, in label
-// order, scales each of its fourteen pictures to fit its label (found by object name) keeping
-// the aspect ratio, and sets it with the picture's transparency mask.
+// The longitudinal-profile page shared by both languages: lays `page` out, then decodes its
+// fourteen pictures on all cores at once, scales each to fit its label (found by object name)
+// keeping the aspect ratio, and sets them in label order, each with its transparency mask.
 void placeProfilePage(QWidget *page);
 
 } // namespace graphs

@@ -5,15 +5,103 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLayout>
+#include <QMetaObject>
+#include <QMutex>
 #include <QPixmap>
-#include <QThread>
+#include <QPointer>
+#include <QThreadPool>
 #include <QWidget>
 
-#include <atomic>
-#include <future>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace graphs {
+namespace {
+
+const char *const LoaderName = "profilePageLoader";
+
+struct Job {
+    QPointer<QLabel> label; // read on the GUI thread only
+    QString picture;
+    QSize size;
+};
+
+struct Decoded {
+    QImage scaled;
+    QImage alphaMask; // null for an opaque picture
+};
+
+// Safe on any thread: only images.
+Decoded decode(const Job &job)
+{
+    QImageReader reader(job.picture);
+    const QImage picture = reader.read();
+    Decoded result;
+    result.scaled = picture.scaled(job.size, Qt::KeepAspectRatio, Qt::FastTransformation);
+    if (picture.hasAlphaChannel())
+        result.alphaMask = picture.createAlphaMask();
+    return result;
+}
+
+void place(QLabel *label, Decoded decoded)
+{
+    label->setPixmap(QPixmap::fromImage(std::move(decoded.scaled)));
+    // The unscaled picture's transparency mask; an opaque picture leaves the label rectangular.
+    label->setMask(decoded.alphaMask.isNull() ? QBitmap() : QBitmap::fromImage(decoded.alphaMask));
+}
+
+// Decodes pictures on the shared thread pool and sets each on its label from the GUI thread.
+// Owned by the page. A helper posts its result only while the loader is alive, checked under a
+// lock that the loader's destructor also takes, so nothing reaches a destroyed page; pictures not
+// yet started when the page goes are skipped.
+class Loader : public QObject
+{
+public:
+    explicit Loader(QObject *page) : QObject(page), m_state(std::make_shared<State>())
+    {
+        setObjectName(QString::fromLatin1(LoaderName));
+        m_state->loader = this;
+    }
+    ~Loader() override
+    {
+        const QMutexLocker lock(&m_state->mutex);
+        m_state->loader = nullptr;
+    }
+
+    void start(const Job &job)
+    {
+        ++m_pending;
+        QThreadPool::globalInstance()->start([state = m_state, job] {
+            {
+                const QMutexLocker lock(&state->mutex);
+                if (!state->loader)
+                    return;
+            }
+            Decoded decoded = decode(job);
+            const QMutexLocker lock(&state->mutex);
+            if (!state->loader)
+                return;
+            QMetaObject::invokeMethod(state->loader, [loader = state->loader, job, decoded = std::move(decoded)]() mutable {
+                --loader->m_pending;
+                if (job.label)
+                    place(job.label, std::move(decoded));
+            }, Qt::QueuedConnection);
+        });
+    }
+
+    int pending() const { return m_pending; }
+
+private:
+    struct State {
+        QMutex mutex;
+        Loader *loader = nullptr; // null once the page is gone
+    };
+    std::shared_ptr<State> m_state;
+    int m_pending = 0; // GUI thread only
+};
+
+} // namespace
 
 void placeProfilePage(QWidget *page)
 {
@@ -42,46 +130,42 @@ void placeProfilePage(QWidget *page)
     if (QLayout *layout = page->layout())
         layout->activate();
 
-    struct Job {
-        QLabel *label;
-        QString picture;
-        QSize size;
-        QImage scaled;
-        QImage alphaMask; // null for an opaque picture
-    };
-    std::vector<Job> jobs;
+    // What the page shows before it is scrolled: its scroll area's viewport once the window is
+    // laid out at its size; a page outside a scroll area shows everything.
+    QRect firstView(QPoint(0, 0), page->size());
+    if (QWidget *viewport = page->parentWidget()) {
+        if (QLayout *windowLayout = page->window()->layout())
+            windowLayout->activate();
+        // Before the window is shown the viewport is not laid out yet; the scroll area is, and
+        // it is a little larger than the viewport it will hold.
+        QWidget *area = viewport->parentWidget() ? viewport->parentWidget() : viewport;
+        firstView = QRect(-page->pos(), area->size());
+    }
+
+    // Decoding dominates the opening. The pictures the first view shows are decoded here, while
+    // helper threads decode the others; each helper's picture is set when it is ready, which is
+    // long before the user can scroll to it. Only images are made off this thread.
+    auto *loader = new Loader(page);
+    std::vector<Job> now;
     for (const auto &entry : pictures) {
-        if (auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label)))
-            jobs.push_back({label, QString::fromUtf8(entry.picture), label->size(), {}, {}});
+        auto *label = page->findChild<QLabel *>(QString::fromLatin1(entry.label));
+        if (!label)
+            continue;
+        Job job{label, QString::fromUtf8(entry.picture), label->size()};
+        if (QRect(label->mapTo(page, QPoint(0, 0)), label->size()).intersects(firstView))
+            now.push_back(job);
+        else
+            loader->start(job);
     }
+    for (const Job &job : now)
+        place(job.label, decode(job));
+}
 
-    // Decoding dominates the screen's opening, so the pictures are decoded and scaled on every
-    // core at once: this thread and helpers take the next picture until none is left. Only
-    // images are made off this thread; pixmaps and widgets are touched here alone.
-    std::atomic<std::size_t> next{0};
-    const auto work = [&jobs, &next] {
-        for (std::size_t i = next++; i < jobs.size(); i = next++) {
-            Job &job = jobs[i];
-            QImageReader reader(job.picture);
-            const QImage picture = reader.read();
-            job.scaled = picture.scaled(job.size, Qt::KeepAspectRatio, Qt::FastTransformation);
-            if (picture.hasAlphaChannel())
-                job.alphaMask = picture.createAlphaMask();
-        }
-    };
-    const int helpers = qBound(0, QThread::idealThreadCount() - 1, int(jobs.size()) - 1);
-    std::vector<std::future<void>> running;
-    for (int i = 0; i < helpers; ++i)
-        running.push_back(std::async(std::launch::async, work));
-    work();
-    for (std::future<void> &helper : running)
-        helper.get();
-
-    for (Job &job : jobs) {
-        job.label->setPixmap(QPixmap::fromImage(std::move(job.scaled)));
-        // The unscaled picture's transparency mask; an opaque picture leaves the label rectangular.
-        job.label->setMask(job.alphaMask.isNull() ? QBitmap() : QBitmap::fromImage(job.alphaMask));
-    }
+bool complete(QWidget *page)
+{
+    const auto *loader = static_cast<const Loader *>(
+        page->findChild<QObject *>(QString::fromLatin1(LoaderName), Qt::FindDirectChildrenOnly));
+    return !loader || loader->pending() == 0;
 }
 
 } // namespace graphs

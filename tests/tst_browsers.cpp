@@ -431,7 +431,7 @@ void TestBrowsers::everyResourceExists()
     QStringList expected;
     for (int zenith = 10; zenith <= 70; zenith += 10) {
         const QString z = QString::number(zenith);
-        for (const QString &pattern : {":/pol_prot_z%1.gif", ":/pol_iron_z%1.gif", ":/ampt_prot_z%1.gif",
+        for (const QString pattern : {":/pol_prot_z%1.gif", ":/pol_iron_z%1.gif", ":/ampt_prot_z%1.gif",
                                        ":/ampt_iron_z%1.gif", ":/GEOM_ASK_EW_VS_NS_Zen%1_p.png",
                                        ":/GEOM_ASK_EW_VS_NS_Zen%1_i.png", ":/LOG_COREAS_VS_LOG_VXB_Zenith%1_p.png",
                                        ":/LOG_COREAS_VS_LOG_VXB_Zenith%1_i.png", ":/mean_%1p.png", ":/mean_%1fe.png"})

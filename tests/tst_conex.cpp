@@ -70,7 +70,7 @@ void ConexTest::everyGraphFitsItsLabel_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("picture");
-    for (const QString screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13")}) {
+    for (const QString &screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13")}) {
         for (const auto &graph : profileGraphs())
             QTest::addRow("%s %s", qPrintable(screen), qPrintable(graph.first)) << screen << graph.first << graph.second;
     }
@@ -168,7 +168,7 @@ void ConexTest::closeReturnsSilently()
 // screen closes first, never reach the destroyed labels.
 void ConexTest::closingBeforeThePicturesArriveIsSafe()
 {
-    for (const QString screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13"), QStringLiteral("Dialog13")}) {
+    for (const char *screen : {"Dialog13", "Dialogr13", "Dialog13"}) {
         auto dialog = newScreen(screen);
         QVERIFY(dialog);
         QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("label_4"))->pixmap(Qt::ReturnByValue).isNull());

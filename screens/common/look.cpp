@@ -12,7 +12,8 @@ QString styleSheet()
     // Check boxes: a white-edged box on a dark fill, an amber square inside when checked; the
     // padding is the same in every state so that the caption never moves.
     // Focus: an amber outline around the focused button or check box (drawn where the style
-    // draws its focus rectangle).
+    // draws its focus rectangle), and an underlined caption on a focused push button, which
+    // still shows where a neighbour or the group box hides part of the outline.
     // Scroll bars: 10 px, a faint track, a light rounded handle, no arrow buttons. The bar's own
     // background must be a rule of its own (or the toolkit draws a native bar); the panes'
     // translucent background rules may override its colour, so the track is a sub-control.
@@ -26,6 +27,7 @@ QString styleSheet()
                "QCheckBox::indicator:checked { background-color: %1; }\n"
                "QCheckBox::indicator:checked:hover { background-color: #ffe08a; }\n"
                "QAbstractButton:focus { outline: 2px solid %1; }\n"
+               "QPushButton:focus { text-decoration: underline; }\n"
                "QScrollBar { background-color: transparent; border: none; }\n"
                "QScrollBar:vertical { width: 10px; margin: 0px; }\n"
                "QScrollBar:horizontal { height: 10px; margin: 0px; }\n"

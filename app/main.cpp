@@ -1,6 +1,7 @@
 #include "chooser/mainwindow.h"
 #include "commandline.h"
 #include "common/fonts.h"
+#include "common/look.h"
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     commandline::DisplayGuard display;
     QApplication app(argc, argv);
     display.opened();
+    look::install();
     // The window's application id (and, on X11, the entry's StartupWMClass) ties it to
     // org.showerscope.Showerscope.desktop, so docks show its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.showerscope.Showerscope"));

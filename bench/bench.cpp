@@ -4,6 +4,8 @@
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
 #include "common/fonts.h"
+#include "common/graphlabels.h"
+#include "common/look.h"
 #include "common/qtcompat.h"
 #include "common/sound.h"
 #include "registry.h"
@@ -23,6 +25,7 @@
 #include <QProcess>
 #include <QTextStream>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <ctime>
@@ -88,6 +91,7 @@ int childStart(const QString &mode, int argc, char **argv)
     FirstPaint watcher(true);
     std::unique_ptr<QMainWindow> window;
     if (mode == QLatin1String("chooser")) {
+        look::install(); // as the program does
         window.reset(new MainWindow(nullptr));
         window->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
     } else {
@@ -116,6 +120,13 @@ double coldStart(const QString &self, const QString &mode)
     return median(times);
 }
 
+// Lets pictures still being decoded on helper threads finish, and their results land.
+void settleHelpers()
+{
+    QThreadPool::globalInstance()->waitForDone();
+    QApplication::processEvents();
+}
+
 // Builds the screen, shows it and waits for its first paint; milliseconds.
 double openToFirstPaint(const ScreenEntry &entry)
 {
@@ -129,13 +140,21 @@ double openToFirstPaint(const ScreenEntry &entry)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     const double ms = clock.nsecsElapsed() / 1e6;
     screen->close();
+    screen.reset();
+    settleHelpers(); // the next opening starts from a quiet state, as a user's would
     return ms;
 }
 
-// The floor for the CONEX screens: decoding and scaling their fourteen pictures.
+// The reference for the CONEX screens: decoding and scaling their fourteen pictures one after
+// the other on this thread, as a screen that did all its work serially would.
 double conexFloor(const QString &className)
 {
     std::unique_ptr<QWidget> screen(makeScreen(className));
+    QWidget *page = screen->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents"));
+    QElapsedTimer wait;
+    wait.start();
+    while (page && !graphs::complete(page) && wait.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     const QList<QLabel *> labels = screen->findChildren<QLabel *>();
     QVector<QPair<QString, QSize>> work;
     for (QLabel *label : labels) {
@@ -173,6 +192,7 @@ void churn(int rounds)
         }
         QApplication::processEvents();
     }
+    settleHelpers(); // memory is measured at rest, not with pictures in flight
 }
 
 template <class Button>
@@ -245,6 +265,7 @@ int main(int argc, char *argv[])
 
     fonts::installSubstitutes();
     QApplication app(argc, argv);
+    look::install();
     sound::setBackend([](const QString &) {});
 
     for (const ScreenEntry &e : allScreens()) {
@@ -257,8 +278,8 @@ int main(int argc, char *argv[])
             QVector<double> floors;
             for (int i = 0; i < 10; ++i)
                 floors << conexFloor(e.className);
-            out << " ratio to decoding and scaling its pictures (" << QString::number(median(floors), 'f', 1)
-                << " ms): " << QString::number(median(times) / median(floors), 'f', 2) << "; goal at most 1.3";
+            out << " ratio to decoding and scaling its pictures serially (" << QString::number(median(floors), 'f', 1)
+                << " ms): " << QString::number(median(times) / median(floors), 'f', 2) << "; goal at most 0.7";
         }
         out << " |\n";
         out.flush();

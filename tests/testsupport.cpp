@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "common/look.h"
 #include "common/sound.h"
 #include "common/textpane.h"
 #include "registry.h"
@@ -89,6 +90,7 @@ int closeStrayWindows()
 
 std::unique_ptr<QDialog> newScreen(const QString &className)
 {
+    look::install(); // the program's own rules, as its entry sets them
     QWidget *screen = makeScreen(className);
     auto *dialog = qobject_cast<QDialog *>(screen);
     if (!dialog)

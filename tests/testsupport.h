@@ -12,7 +12,8 @@ class QGraphicsView;
 class QMovie;
 class QWidget;
 
-// A new parentless instance of one of the program's windows, by class name.
+// A new parentless instance of one of the program's windows, by class name, with the program's
+// application-wide look installed.
 std::unique_ptr<QDialog> newScreen(const QString &className);
 
 // The same, shown and exposed; nullptr when it could not be shown.

@@ -1,5 +1,6 @@
-// The two simulation browsers in both languages: per-particle mode boxes, zenith presses, the
-// resources they load, and how many scenes and movies stay alive.
+// The two simulation browsers in both languages: per-particle mode boxes and how they look,
+// zenith presses, the hint when no box is checked, the resources they load, and how many scenes
+// and movies stay alive.
 #include "testsupport.h"
 
 #include "common/selection.h"
@@ -18,6 +19,7 @@
 #include <QMovie>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 #include <memory>
@@ -114,6 +116,26 @@ int runningMovies()
     return count;
 }
 
+// The box's indicator as drawn on the screen, in the screen's own pixels.
+QImage indicatorOf(QWidget *screen, QCheckBox *checkBox)
+{
+    QStyleOptionButton option;
+    option.initFrom(checkBox);
+    const QRect indicator = checkBox->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, checkBox);
+    const QImage whole = screen->grab().toImage();
+    return whole.copy(QRect(checkBox->mapTo(screen, indicator.topLeft()), indicator.size()));
+}
+
+int brightPixels(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += qGray(image.pixel(x, y)) > 160;
+    }
+    return count;
+}
+
 } // namespace
 
 class TestBrowsers : public QObject
@@ -124,8 +146,12 @@ private slots:
     void cleanup();
     void checkingClearsSameParticleOnly_data();
     void checkingClearsSameParticleOnly();
+    void indicatorShowsInBothStates_data();
+    void indicatorShowsInBothStates();
     void zenithPress_data();
     void zenithPress();
+    void hintWhenNoBoxIsChecked_data();
+    void hintWhenNoBoxIsChecked();
     void ironComparisonModesInTurn_data();
     void ironComparisonModesInTurn();
     void everyResourceExists();
@@ -185,6 +211,32 @@ void TestBrowsers::checkingClearsSameParticleOnly()
     QCOMPARE(pane(dialog.get(), true)->scene(), left);
     QCOMPARE(pane(dialog.get(), false)->scene(), right);
     QVERIFY2(log.events().isEmpty(), qPrintable(log.events().join(' ')));
+}
+
+void TestBrowsers::indicatorShowsInBothStates_data()
+{
+    QTest::addColumn<QString>("screen");
+    for (const QString &screen : Screens)
+        QTest::newRow(qPrintable(screen)) << screen;
+}
+
+// On the dark sky an unchecked box still shows a light edge, and checking it changes the box.
+void TestBrowsers::indicatorShowsInBothStates()
+{
+    QFETCH(QString, screen);
+    auto dialog = shownScreen(screen);
+    QVERIFY(dialog);
+    setAllBoxes(dialog.get(), false);
+    for (QCheckBox *checkBox : dialog->findChildren<QCheckBox *>()) {
+        const QImage unchecked = indicatorOf(dialog.get(), checkBox);
+        const int edge = brightPixels(unchecked);
+        QVERIFY2(edge >= 2 * unchecked.width(), qPrintable(QStringLiteral("%1: %2 light pixels in %3x%4")
+            .arg(checkBox->objectName()).arg(edge).arg(unchecked.width()).arg(unchecked.height())));
+        const QSignalBlocker quiet(checkBox);
+        checkBox->setChecked(true);
+        QVERIFY2(indicatorOf(dialog.get(), checkBox) != unchecked, qPrintable(checkBox->objectName()));
+        checkBox->setChecked(false);
+    }
 }
 
 void TestBrowsers::zenithPress_data()
@@ -291,6 +343,63 @@ void TestBrowsers::zenithPress()
             QCOMPARE(label->size(), label->movie()->frameRect().size()); // the whole frame, not cropped
         }
     }
+}
+
+void TestBrowsers::hintWhenNoBoxIsChecked_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("Dialog11") << "Dialog11" << "Choose Proton or Iron above";
+    QTest::newRow("Dialogr11") << "Dialogr11" << "Alegeți Proton sau Fier mai sus";
+    QTest::newRow("Dialog12") << "Dialog12" << "Choose Proton or Iron above";
+    QTest::newRow("Dialogr12r") << "Dialogr12r" << "Alegeți Proton sau Fier mai sus";
+}
+
+// A press with no box checked changes nothing and moves no mark, but says over the panes what to
+// choose; checking a box takes the hint away, and so does a press that shows something.
+void TestBrowsers::hintWhenNoBoxIsChecked()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, text);
+    SoundLog log;
+    auto dialog = shownScreen(screen);
+    QVERIFY(dialog);
+    QWidget *hint = selection::hint(dialog.get());
+    QVERIFY(hint);
+    QVERIFY(!hint->isVisible());
+    auto *zenith40 = dialog->findChild<QPushButton *>("pushButton_4");
+    auto *zenith70 = dialog->findChild<QPushButton *>("pushButton_7");
+
+    QTest::mouseClick(zenith40, Qt::LeftButton);
+    QVERIFY(hint->isVisible());
+    QCOMPARE(qobject_cast<QLabel *>(hint)->text(), text);
+    QVERIFY(!zenith40->isChecked());
+    QVERIFY(!pane(dialog.get(), true)->scene() && !pane(dialog.get(), false)->scene());
+    QCOMPARE(log.events(), QStringList());
+    // It lies over the panes, between their centres.
+    const QRect panes = QRect(pane(dialog.get(), true)->mapTo(dialog.get(), QPoint()), pane(dialog.get(), true)->size()) |
+                        QRect(pane(dialog.get(), false)->mapTo(dialog.get(), QPoint()), pane(dialog.get(), false)->size());
+    const QRect where(hint->mapTo(dialog.get(), QPoint()), hint->size());
+    QVERIFY2(panes.contains(where), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(where.x()).arg(where.y())
+                                                  .arg(where.width()).arg(where.height())));
+    QVERIFY(qAbs(where.center().x() - panes.center().x()) <= 1);
+
+    click(box(dialog.get(), ironBoxes(screen).constFirst()));
+    QVERIFY(!hint->isVisible());
+    QTest::mouseClick(zenith40, Qt::LeftButton);
+    QVERIFY(zenith40->isChecked());
+    QVERIFY(!hint->isVisible());
+
+    // Nothing checked again: the hint comes back and the mark stays on 40.
+    setAllBoxes(dialog.get(), false);
+    QTest::mouseClick(zenith70, Qt::LeftButton);
+    QVERIFY(hint->isVisible());
+    QVERIFY(zenith40->isChecked());
+    QVERIFY(!zenith70->isChecked());
+    click(box(dialog.get(), protonBoxes(screen).constFirst()));
+    QTest::mouseClick(zenith70, Qt::LeftButton);
+    QVERIFY(!hint->isVisible());
+    QVERIFY(zenith70->isChecked() && !zenith40->isChecked());
 }
 
 void TestBrowsers::ironComparisonModesInTurn_data()

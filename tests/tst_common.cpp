@@ -1,10 +1,13 @@
-// The shared screen behaviour: text loading, image and animation panes, click sounds.
+// The shared screen behaviour: text loading, image and animation panes, click sounds, and the
+// buttons that keep their last press marked.
 #include "common/panes.h"
 #include "common/sound.h"
 #include "common/textpane.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -203,6 +206,64 @@ private slots:
 
     // The real player keeps one effect per sound however often it plays, and a missing file
     // or a machine without an audio device stays silent without failing.
+    // The topic or zenith button whose picture is shown stays checked until another is pressed;
+    // other buttons of the screen are not marked. Browsers need a mode box checked first.
+    void lastPressStaysMarked_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QStringList>("unmarked");
+        const QStringList vxb = {"pushButton_2", "pushButton_3", "pushButton_4", "pushButton_6",
+                                 "pushButton_7", "pushButton_8", "pushButton_9", "pushButton_10"};
+        const QStringList zenith = {"pushButton", "pushButton_2", "pushButton_3", "pushButton_4",
+                                    "pushButton_5", "pushButton_6", "pushButton_7"};
+        QTest::newRow("Dialog1") << "Dialog1" << "" << QStringList{"pushButton_2", "pushButton_4", "pushButton_5", "pushButton_6", "pushButton_7"} << QStringList{"pushButton_8"};
+        QTest::newRow("Dialogr1") << "Dialogr1" << "" << QStringList{"pushButton", "pushButton_2", "pushButton_3", "pushButton_4", "pushButton_7"} << QStringList{"pushButton_8"};
+        QTest::newRow("Dialog7") << "Dialog7" << "" << QStringList{"pushButton", "pushButton_2"} << QStringList{"pushButton_3"};
+        QTest::newRow("Dialogr2") << "Dialogr2" << "" << QStringList{"pushButton", "pushButton_2"} << QStringList{"pushButton_3"};
+        QTest::newRow("Dialog9") << "Dialog9" << "" << vxb << QStringList{"pushButton_5"};
+        QTest::newRow("Dialogr9") << "Dialogr9" << "" << vxb << QStringList{"pushButton_5"};
+        QTest::newRow("Dialog11") << "Dialog11" << "checkBox_3" << zenith << QStringList{};
+        QTest::newRow("Dialogr11") << "Dialogr11" << "checkBox_2" << zenith << QStringList{};
+        QTest::newRow("Dialog12") << "Dialog12" << "checkBox_5" << zenith << QStringList{};
+        QTest::newRow("Dialogr12r") << "Dialogr12r" << "checkBox_4" << zenith << QStringList{};
+    }
+
+    void lastPressStaysMarked()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, box);
+        QFETCH(QStringList, buttons);
+        QFETCH(QStringList, unmarked);
+        SoundLog quiet;
+        auto dialog = shownScreen(screen);
+        QVERIFY(dialog);
+        if (!box.isEmpty())
+            dialog->findChild<QCheckBox *>(box)->setChecked(true);
+        auto marked = [&] {
+            QStringList names;
+            for (const QString &name : buttons + unmarked) {
+                if (dialog->findChild<QAbstractButton *>(name)->isChecked())
+                    names << name;
+            }
+            return names;
+        };
+        QCOMPARE(marked(), QStringList());
+        // Forwards, backwards, and the same button twice.
+        QStringList order = buttons;
+        for (auto it = buttons.crbegin(); it != buttons.crend(); ++it)
+            order << *it;
+        for (const QString &name : order) {
+            QTest::mouseClick(dialog->findChild<QAbstractButton *>(name), Qt::LeftButton);
+            QCOMPARE(marked(), QStringList{name});
+        }
+        for (const QString &name : unmarked) {
+            auto *other = dialog->findChild<QAbstractButton *>(name);
+            QVERIFY2(!other->isCheckable(), qPrintable(name));
+        }
+    }
+
     void repeatedSoundsDoNotPileUp()
     {
         for (int i = 0; i < 60; ++i) {

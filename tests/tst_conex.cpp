@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "common/graphlabels.h"
 #include "en/conex.h"
 #include "ro/conex.h"
 
@@ -12,7 +13,7 @@
 
 namespace {
 
-const QVector<QPair<QString, QString>> &graphs()
+const QVector<QPair<QString, QString>> &profileGraphs()
 {
     static const QVector<QPair<QString, QString>> table = {
         {"label_4", ":/Proton&Fier_scala_logaritmica.png"},
@@ -33,6 +34,15 @@ const QVector<QPair<QString, QString>> &graphs()
     return table;
 }
 
+// The screen, shown, once every picture of its page is set.
+std::unique_ptr<QDialog> placedScreen(const QString &screen)
+{
+    auto dialog = shownScreen(screen);
+    if (dialog && !QTest::qWaitFor([&] { return graphs::complete(dialog->findChild<QWidget *>("scrollAreaWidgetContents")); }, 5000))
+        return nullptr;
+    return dialog;
+}
+
 } // namespace
 
 class ConexTest : public QObject
@@ -47,6 +57,7 @@ private slots:
     void resizingLeavesTheGraphsAlone();
     void closeReturnsSilently_data();
     void closeReturnsSilently();
+    void closingBeforeThePicturesArriveIsSafe();
 };
 
 void ConexTest::cleanup()
@@ -60,7 +71,7 @@ void ConexTest::everyGraphFitsItsLabel_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("picture");
     for (const QString &screen : {QStringLiteral("Dialog13"), QStringLiteral("Dialogr13")}) {
-        for (const auto &graph : graphs())
+        for (const auto &graph : profileGraphs())
             QTest::addRow("%s %s", qPrintable(screen), qPrintable(graph.first)) << screen << graph.first << graph.second;
     }
 }
@@ -73,7 +84,7 @@ void ConexTest::everyGraphFitsItsLabel()
 
     const QPixmap original(picture);
     QVERIFY2(!original.isNull(), qPrintable(picture));
-    auto dialog = shownScreen(screen);
+    auto dialog = placedScreen(screen);
     QVERIFY(dialog);
     auto *holder = dialog->findChild<QLabel *>(label);
     QVERIFY(holder);
@@ -108,11 +119,11 @@ void ConexTest::resizingLeavesTheGraphsAlone()
 {
     QFETCH(QString, screen);
 
-    auto dialog = shownScreen(screen);
+    auto dialog = placedScreen(screen);
     QVERIFY(dialog);
     QHash<QString, qint64> keys;
     QHash<QString, QSize> labelSizes;
-    for (const auto &graph : graphs()) {
+    for (const auto &graph : profileGraphs()) {
         auto *label = dialog->findChild<QLabel *>(graph.first);
         keys.insert(graph.first, label->pixmap(Qt::ReturnByValue).cacheKey());
         labelSizes.insert(graph.first, label->size());
@@ -122,7 +133,7 @@ void ConexTest::resizingLeavesTheGraphsAlone()
         dialog->resize(size);
         QTest::qWait(50);
         QCOMPARE(dialog->width(), size.width());
-        for (const auto &graph : graphs()) {
+        for (const auto &graph : profileGraphs()) {
             auto *label = dialog->findChild<QLabel *>(graph.first);
             QCOMPARE(label->pixmap(Qt::ReturnByValue).cacheKey(), keys.value(graph.first));
         }
@@ -151,6 +162,20 @@ void ConexTest::closeReturnsSilently()
     QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(log.events(), QStringList());
+}
+
+// The first view's pictures are there at once; the helpers' pictures arrive later or, when the
+// screen closes first, never reach the destroyed labels.
+void ConexTest::closingBeforeThePicturesArriveIsSafe()
+{
+    for (const char *screen : {"Dialog13", "Dialogr13", "Dialog13"}) {
+        auto dialog = newScreen(screen);
+        QVERIFY(dialog);
+        QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("label_4"))->pixmap(Qt::ReturnByValue).isNull());
+        dialog.reset();
+        QCoreApplication::processEvents();
+    }
+    QTest::qWait(100); // anything still queued would land now
 }
 
 QTEST_MAIN(ConexTest)

@@ -1,10 +1,12 @@
 // Every form follows the shared conventions: the screen's object name is its class name, image
 // buttons carry the standard face rule for their own name, and a background picture is set by
 // the ID-selector rule (bk13.jpg for the menus, bk1.jpg elsewhere). Screens that are still empty
-// have no style sheets and so pass trivially.
+// have no style sheets and so pass trivially. Buttons made to keep their last press marked carry
+// the form's rule followed by the marked face.
 #include "testsupport.h"
 
 #include "chooser/mainwindow.h"
+#include "common/look.h"
 #include "common/stylesheets.h"
 #include "en/comparison.h"
 #include "en/conex.h"
@@ -116,7 +118,11 @@ void tst_Forms::formFollowsConventions()
             continue;
         if (chooser && (name == QLatin1String("pushButton") || name == QLatin1String("pushButton_2")))
             continue;
-        QCOMPARE(normalised(button->styleSheet()), normalised(stylesheets::imageButton(name)));
+        // A button that keeps its last press marked adds the marked face after the form's rule.
+        const QString standard = stylesheets::imageButton(name);
+        const QString marked = standard + look::markedButton(name);
+        QCOMPARE(normalised(button->styleSheet()),
+                 normalised(button->isCheckable() ? marked : standard));
     }
 
     // The chooser's background is given by the program's entry, not by its form.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QtTest>
@@ -258,6 +259,14 @@ void tst_Information::equationsPictureIsShown()
     const QImage picture = data.type() == QVariant::ByteArray ? QImage::fromData(data.toByteArray()) : data.value<QImage>();
     QVERIFY2(!picture.isNull(), "eq.JPG does not load");
     QVERIFY(linksOf(pane->document()).isEmpty());
+
+    // Shown, the 960-pixel picture fits the pane's width whatever the screen's resolution (the
+    // test platform has 100 dpi): it scrolls only downwards.
+    auto shown = shownScreen(screen);
+    QVERIFY(shown);
+    pane = browserOf(shown.get(), QStringLiteral("textBrowser"));
+    QVERIFY(pane->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(pane->horizontalScrollBar()->maximum(), 0);
 }
 
 void tst_Information::creditsTextHasNoLinkOrAddress_data()

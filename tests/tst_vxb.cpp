@@ -9,6 +9,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QWheelEvent>
 #include <QtTest>
@@ -17,9 +18,12 @@
 
 namespace {
 
-void turnWheel(QWidget *target, int delta)
+// A wheel turn that reaches `target` with the mouse at `at` (target coordinates; its centre
+// when not given).
+void turnWheel(QWidget *target, int delta, QPointF at = QPointF(-1, -1))
 {
-    const QPointF at(target->width() / 2.0, target->height() / 2.0);
+    if (at.x() < 0)
+        at = QPointF(target->width() / 2.0, target->height() / 2.0);
     QWheelEvent event(at, target->mapToGlobal(at.toPoint()), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
@@ -61,6 +65,8 @@ private slots:
     void northSouthButtonsDiffer();
     void wheelZoom_data();
     void wheelZoom();
+    void zoomKeepsThePointUnderTheMouse_data();
+    void zoomKeepsThePointUnderTheMouse();
     void closeAndExport_data();
     void closeAndExport();
 };
@@ -118,6 +124,8 @@ void TestVxb::topicFitsWholePicture()
         QCOMPARE(item->pixmap().cacheKey(), QPixmap(picture).cacheKey());
         const QString problem = fitProblem(view);
         QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("zoom %1: %2").arg(zoom).arg(problem)));
+        QVERIFY2(!view->horizontalScrollBar()->isVisible() && !view->verticalScrollBar()->isVisible(),
+                 qPrintable(QStringLiteral("zoom %1: a scroll bar is left over the fitted picture").arg(zoom)));
         QCOMPARE(textEdit->toPlainText(), text::read(text));
     }
 }
@@ -172,6 +180,38 @@ void TestVxb::wheelZoom()
     turnWheel(dialog.get(), 0); // no turn at all still zooms out
     QVERIFY2(qAbs(view->transform().m11() / fitted.m11() - 1 / 1.15) < 1e-9, qPrintable(QString::number(view->transform().m11())));
     QVERIFY2(log.events().isEmpty(), qPrintable(log.events().join(' ')));
+}
+
+void TestVxb::zoomKeepsThePointUnderTheMouse_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QPointF>("at"); // in the viewport, as a share of its width and height
+    for (const char *screen : {"Dialog9", "Dialogr9"}) {
+        QTest::addRow("%s centre", screen) << screen << QPointF(0.5, 0.5);
+        QTest::addRow("%s near the top left", screen) << screen << QPointF(0.08, 0.1);
+        QTest::addRow("%s near the bottom right", screen) << screen << QPointF(0.93, 0.95);
+    }
+}
+
+// From the fitted picture, in and out again, the scene point under the mouse stays put.
+void TestVxb::zoomKeepsThePointUnderTheMouse()
+{
+    QFETCH(QString, screen);
+    QFETCH(QPointF, at);
+    auto dialog = shownScreen(screen);
+    QVERIFY(dialog);
+    auto *view = dialog->findChild<QGraphicsView *>("graphicsView");
+    dialog->findChild<QPushButton *>("pushButton_7")->click(); // a landscape picture
+    const QPointF mouse(at.x() * view->viewport()->width(), at.y() * view->viewport()->height());
+    const QPointF onScreen = view->viewport()->mapTo(dialog.get(), mouse.toPoint());
+    const QPointF point = view->mapToScene(mouse.toPoint());
+    for (const int delta : {120, 120, 120, 120, 120, 120, -120, -120, -120, 120}) {
+        turnWheel(dialog.get(), delta, onScreen);
+        const QPointF now = view->viewportTransform().inverted().map(QPointF(mouse.toPoint()));
+        QVERIFY2(QLineF(now, point).length() <= 1.0,
+                 qPrintable(QStringLiteral("scale %1: %2,%3 drifted to %4,%5").arg(view->transform().m11())
+                                .arg(point.x()).arg(point.y()).arg(now.x()).arg(now.y())));
+    }
 }
 
 void TestVxb::closeAndExport_data()

@@ -2,6 +2,7 @@
 // and for the README:  QT_QPA_PLATFORM=offscreen showerscope_gallery <folder>
 #include "chooser/mainwindow.h"
 #include "common/fonts.h"
+#include "common/look.h"
 #include "common/sound.h"
 #include "registry.h"
 
@@ -66,6 +67,7 @@ int main(int argc, char *argv[])
 {
     fonts::installSubstitutes();
     QApplication app(argc, argv);
+    look::install();
     sound::setBackend([](const QString &) {});
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("gallery"));
     QDir().mkpath(out.path());
@@ -94,8 +96,10 @@ int main(int argc, char *argv[])
         {"vxb-ro-rotation.png", "Dialogr9", {"pushButton_9"}},
         {"simulations-en.png", "Dialog11", {"checkBox_3", "checkBox_2", "pushButton_4"}},
         {"simulations-ro.png", "Dialogr11", {"checkBox", "checkBox_4", "pushButton_7"}},
+        {"simulations-en-hint.png", "Dialog11", {"pushButton_4"}},
         {"comparison-en.png", "Dialog12", {"checkBox_3", "checkBox_6", "pushButton_3"}},
         {"comparison-ro.png", "Dialogr12r", {"checkBox", "checkBox_2", "pushButton_7"}},
+        {"comparison-ro-hint.png", "Dialogr12r", {"pushButton_2"}},
         {"detection-en.png", "Dialog4", {}},
         {"detection-ro.png", "Dialogr4", {}},
         {"credits-en.png", "Dialog5", {}},

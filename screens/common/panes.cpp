@@ -3,6 +3,8 @@
 #include "sound.h"
 #include "textpane.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -72,9 +74,18 @@ void fit(QGraphicsView *view)
     QGraphicsScene *scene = view->scene();
     if (!scene)
         return;
+    view->setSceneRect(QRectF()); // drop the room a zoom made around the picture
     const QRectF rect = scene->sceneRect();
-    view->ensureVisible(rect, 50, 50);
-    view->fitInView(rect, Qt::KeepAspectRatio);
+    for (int pass = 0; pass < 2; ++pass) {
+        view->ensureVisible(rect, 50, 50);
+        view->fitInView(rect, Qt::KeepAspectRatio);
+        // The view hides scroll bars it no longer needs from a queued call. Run it now and fit
+        // again into the viewport without them, so that none is left over an unscrollable picture.
+        const QSize viewport = view->viewport()->size();
+        QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
+        if (view->viewport()->size() == viewport)
+            break;
+    }
 }
 
 void showTopic(QGraphicsView *view, const QString &picturePath, Fit fitMode, QTextEdit *textPane,

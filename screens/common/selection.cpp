@@ -1,11 +1,15 @@
 #include "selection.h"
 
+#include "look.h"
+#include "marking.h"
 #include "panes.h"
 #include "sound.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QVariant>
 
 #include <algorithm>
@@ -14,6 +18,7 @@ namespace selection {
 namespace {
 
 const char *const ResourceProperty = "showerscope.resource";
+const char *const HintName = "selectionHint";
 
 QCheckBox *box(QWidget *screen, const char *name)
 {
@@ -94,10 +99,68 @@ const Browser &comparison()
     return browser;
 }
 
+QString hintText(Language language)
+{
+    return language == Language::Romanian ? QStringLiteral("Alegeți Proton sau Fier mai sus")
+                                          : QStringLiteral("Choose Proton or Iron above");
+}
+
+void prepare(QWidget *screen, Language language, const Panes &panes)
+{
+    QList<QAbstractButton *> zenith;
+    for (const char *name : ZenithButtons)
+        zenith.append(screen->findChild<QAbstractButton *>(QString::fromLatin1(name)));
+    marking::keepLastPressedMarked(screen, zenith);
+
+    auto *label = new QLabel(hintText(language), panes.left->parentWidget());
+    label->setObjectName(QString::fromLatin1(HintName));
+    label->setStyleSheet(look::hintStyleSheet());
+    label->setAlignment(Qt::AlignCenter);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Remembers the panes it is centred over.
+    label->setProperty("showerscope.leftPane", QVariant::fromValue<QObject *>(panes.left));
+    label->setProperty("showerscope.rightPane", QVariant::fromValue<QObject *>(panes.right));
+    label->hide();
+}
+
+QWidget *hint(QWidget *screen)
+{
+    return screen->findChild<QLabel *>(QString::fromLatin1(HintName));
+}
+
+namespace {
+
+// Centres the hint over both panes, where the graphs will appear.
+void showHint(QWidget *screen)
+{
+    QWidget *label = hint(screen);
+    if (!label)
+        return;
+    QWidget *area = label->parentWidget();
+    QRect panes;
+    for (const char *property : {"showerscope.leftPane", "showerscope.rightPane"}) {
+        if (auto *pane = qobject_cast<QWidget *>(label->property(property).value<QObject *>()))
+            panes |= QRect(pane->mapTo(area, QPoint(0, 0)), pane->size());
+    }
+    label->adjustSize();
+    label->move(panes.center() - QPoint(label->width() / 2, label->height() / 2));
+    label->raise();
+    label->show();
+}
+
+void hideHint(QWidget *screen)
+{
+    if (QWidget *label = hint(screen))
+        label->hide();
+}
+
+} // namespace
+
 void boxChanged(QWidget *screen, const Browser &browser, const QCheckBox *changed, int state)
 {
     if (state == 0)
         return;
+    hideHint(screen);
     const QString name = changed->objectName();
     for (const Exclusion &exclusion : browser.exclusions) {
         if (name != QLatin1String(exclusion.checkBox))
@@ -115,6 +178,7 @@ void zenithPressed(QWidget *screen, const Browser &browser, int zenithDegrees, c
     if (angle == ZenithAngles.end())
         return;
     const auto index = static_cast<std::size_t>(angle - ZenithAngles.begin());
+    bool shown = false;
     for (const Step &step : browser.steps) {
         const QCheckBox *stepBox = box(screen, step.checkBox);
         if (!stepBox || !stepBox->isChecked())
@@ -128,7 +192,14 @@ void zenithPressed(QWidget *screen, const Browser &browser, int zenithDegrees, c
                                     ? pane::showMovie(view, resource, pane::Fit::Fitted, owner)
                                     : pane::showPicture(view, resource, pane::Fit::Fitted, owner);
         scene->setProperty(ResourceProperty, resource);
+        shown = true;
     }
+    if (shown) {
+        hideHint(screen);
+        return;
+    }
+    marking::undoPress(screen->findChild<QAbstractButton *>(QString::fromLatin1(ZenithButtons[index])));
+    showHint(screen);
 }
 
 QString shownResource(const QGraphicsView *pane)

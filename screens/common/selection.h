@@ -1,5 +1,7 @@
 #pragma once
 
+#include "exportimage.h" // Language
+
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,10 @@ enum class Media { Animation, Picture };
 
 inline constexpr int ZenithCount = 7;
 inline constexpr std::array<int, ZenithCount> ZenithAngles{10, 20, 30, 40, 50, 60, 70}; // degrees
+// The zenith buttons of both browsers, in the order of ZenithAngles.
+inline constexpr std::array<const char *, ZenithCount> ZenithButtons{
+    "pushButton",   "pushButton_2", "pushButton_3", "pushButton_4",
+    "pushButton_5", "pushButton_6", "pushButton_7"};
 
 // One check box, its pane and its resource for each zenith angle of ZenithAngles.
 struct Step {
@@ -52,12 +58,24 @@ struct Panes {
     QGraphicsView *rightOwner = nullptr;
 };
 
+// Sets up a browser screen once its form is built: the zenith button whose graphs were shown
+// last stays marked, and a hint in the screen's language waits, hidden, over the panes.
+void prepare(QWidget *screen, Language language, const Panes &panes);
+
+// What the hint says: which boxes to check before a zenith button can show anything.
+QString hintText(Language language);
+
+// The hint label of a prepared screen, or nullptr.
+QWidget *hint(QWidget *screen);
+
 // A box of `screen` changed to `state`: a checked box (any state but 0) clears the other modes
-// of its particle. Unchecking does nothing, and the panes never change here.
+// of its particle and hides the hint. Unchecking does nothing, and the panes never change here.
 void boxChanged(QWidget *screen, const Browser &browser, const QCheckBox *box, int state);
 
 // A zenith button was pressed: every checked box, in step order, plays the click sound and
-// shows its resource for that angle, fitted into its pane. Nothing happens for other angles.
+// shows its resource for that angle, fitted into its pane, and the angle stays marked. With no
+// box checked the panes stay as they are, the mark stays where it was, and the hint shows over
+// the panes. Nothing happens for angles not in ZenithAngles.
 void zenithPressed(QWidget *screen, const Browser &browser, int zenithDegrees, const Panes &panes);
 
 // The resource a pane shows (recorded on its scene when shown); empty when it shows nothing.

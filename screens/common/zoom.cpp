@@ -1,16 +1,84 @@
 #include "zoom.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QScrollBar>
+#include <QVariant>
 #include <QWheelEvent>
 #include <QtGlobal>
 
 namespace pane {
+namespace {
 
-void zoomStep(QGraphicsView *view, int delta)
+// Consecutive turns at one mouse position keep the same scene point, so that rounding the
+// scroll position to whole pixels never adds up over many turns.
+const char *const AnchorScenePoint = "showerscope.zoomScenePoint";
+const char *const AnchorViewPoint = "showerscope.zoomViewPoint";
+const char *const AnchorTransform = "showerscope.zoomTransform";
+
+// The view shows or hides its scroll bars from a queued call; this runs it now, so that the
+// viewport has its final size before the anchor is placed.
+void settleScrollBars(QGraphicsView *view)
+{
+    QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
+}
+
+// Lets the view scroll over the whole picture and over the area the zoomed viewport will show.
+void makeRoom(QGraphicsView *view, const QPointF &scenePoint, const QPointF &viewportPoint, double scale)
+{
+    const QSizeF shown = QSizeF(view->viewport()->size()) / scale;
+    const QRectF visible(scenePoint - viewportPoint / scale, shown);
+    view->setSceneRect(view->scene()->sceneRect() | visible);
+}
+
+// Scrolls so that `scenePoint` lies under `viewportPoint`, to the nearest pixel.
+void place(QGraphicsView *view, const QPointF &scenePoint, const QPointF &viewportPoint)
+{
+    const QPointF at = view->viewportTransform().map(scenePoint);
+    QScrollBar *h = view->horizontalScrollBar();
+    QScrollBar *v = view->verticalScrollBar();
+    h->setValue(h->value() + qRound(at.x() - viewportPoint.x()));
+    v->setValue(v->value() + qRound(at.y() - viewportPoint.y()));
+}
+
+} // namespace
+
+void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint)
 {
     view->setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     const double factor = delta > 0 ? ZoomFactor : 1.0 / ZoomFactor;
+    if (!view->scene()) {
+        view->scale(factor, factor);
+        return;
+    }
+    QPointF scenePoint = view->viewportTransform().inverted().map(viewportPoint);
+    if (view->property(AnchorViewPoint).toPointF() == viewportPoint &&
+        view->property(AnchorTransform).value<QTransform>() == view->viewportTransform())
+        scenePoint = view->property(AnchorScenePoint).toPointF();
+
+    const double scale = view->transform().m11() * factor;
+    makeRoom(view, scenePoint, viewportPoint, scale);
     view->scale(factor, factor);
+    place(view, scenePoint, viewportPoint);
+    // Scroll bars that came or went changed the viewport: make room for it and place again.
+    settleScrollBars(view);
+    makeRoom(view, scenePoint, viewportPoint, scale);
+    place(view, scenePoint, viewportPoint);
+
+    view->setProperty(AnchorScenePoint, scenePoint);
+    view->setProperty(AnchorViewPoint, viewportPoint);
+    view->setProperty(AnchorTransform, QVariant::fromValue(view->viewportTransform()));
+}
+
+void wheelZoom(QGraphicsView *view, const QWheelEvent *event)
+{
+    QWidget *viewport = view->viewport();
+    QPointF at = viewport->mapFromGlobal(event->globalPosition().toPoint());
+    if (!viewport->rect().contains(at.toPoint()))
+        at = QPointF(viewport->width() / 2.0, viewport->height() / 2.0);
+    zoomAt(view, wheelDelta(event), at);
 }
 
 int wheelDelta(const QWheelEvent *event)

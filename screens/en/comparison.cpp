@@ -7,6 +7,7 @@
 Dialog12::Dialog12(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog12)
 {
     ui->setupUi(this);
+    selection::prepare(this, Language::English, {ui->graphicsView, ui->graphicsView_2});
 }
 
 Dialog12::~Dialog12()

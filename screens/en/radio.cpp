@@ -3,6 +3,7 @@
 #include "ui_radio.h"
 
 #include "common/exportimage.h"
+#include "common/marking.h"
 #include "common/modal.h"
 #include "common/panes.h"
 #include "en/results.h"
@@ -10,6 +11,7 @@
 Dialog7::Dialog7(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog7)
 {
     ui->setupUi(this);
+    marking::keepLastPressedMarked(this, {ui->pushButton, ui->pushButton_2});
 }
 
 Dialog7::~Dialog7()

@@ -2,11 +2,13 @@
 
 #include "ui_references.h"
 
+#include "common/look.h"
 #include "common/sound.h"
 
 Dialog6::Dialog6(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog6)
 {
     ui->setupUi(this);
+    look::fitWidePicture(ui->textBrowser);
 }
 
 Dialog6::~Dialog6()

@@ -7,6 +7,7 @@
 Dialog11::Dialog11(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog11)
 {
     ui->setupUi(this);
+    selection::prepare(this, Language::English, {ui->graphicsView, ui->graphicsView_2});
 }
 
 Dialog11::~Dialog11()

@@ -3,6 +3,7 @@
 #include "ui_vxb.h"
 
 #include "common/exportimage.h"
+#include "common/marking.h"
 #include "common/panes.h"
 #include "common/sound.h"
 #include "common/zoom.h"
@@ -12,6 +13,9 @@
 Dialog9::Dialog9(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog9)
 {
     ui->setupUi(this);
+    marking::keepLastPressedMarked(this, {ui->pushButton_2, ui->pushButton_3, ui->pushButton_4,
+                                          ui->pushButton_6, ui->pushButton_7, ui->pushButton_8,
+                                          ui->pushButton_9, ui->pushButton_10});
 }
 
 Dialog9::~Dialog9()
@@ -23,7 +27,7 @@ Dialog9::~Dialog9()
 // the view nothing to scroll); the event stays accepted.
 void Dialog9::wheelEvent(QWheelEvent *event)
 {
-    pane::zoomStep(ui->graphicsView, pane::wheelDelta(event));
+    pane::wheelZoom(ui->graphicsView, event);
 }
 
 void Dialog9::on_pushButton_5_clicked()

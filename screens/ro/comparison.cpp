@@ -7,6 +7,7 @@
 Dialogr12r::Dialogr12r(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr12r)
 {
     ui->setupUi(this);
+    selection::prepare(this, Language::Romanian, {ui->graphicsView, ui->graphicsView_2});
 }
 
 Dialogr12r::~Dialogr12r()

@@ -3,6 +3,7 @@
 #include "ui_properties.h"
 
 #include "common/exportimage.h"
+#include "common/marking.h"
 #include "common/modal.h"
 #include "common/panes.h"
 #include "ro/conex.h"
@@ -10,6 +11,8 @@
 Dialogr1::Dialogr1(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr1)
 {
     ui->setupUi(this);
+    marking::keepLastPressedMarked(
+        this, {ui->pushButton, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4, ui->pushButton_7});
 }
 
 Dialogr1::~Dialogr1()

@@ -3,6 +3,7 @@
 #include "ui_radio.h"
 
 #include "common/exportimage.h"
+#include "common/marking.h"
 #include "common/modal.h"
 #include "common/panes.h"
 #include "ro/results.h"
@@ -10,6 +11,7 @@
 Dialogr2::Dialogr2(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr2)
 {
     ui->setupUi(this);
+    marking::keepLastPressedMarked(this, {ui->pushButton, ui->pushButton_2});
 }
 
 Dialogr2::~Dialogr2()

@@ -2,11 +2,13 @@
 
 #include "ui_references.h"
 
+#include "common/look.h"
 #include "common/sound.h"
 
 Dialogr7::Dialogr7(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr7)
 {
     ui->setupUi(this);
+    look::fitWidePicture(ui->textBrowser);
 }
 
 Dialogr7::~Dialogr7()

@@ -7,6 +7,7 @@
 Dialogr11::Dialogr11(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr11)
 {
     ui->setupUi(this);
+    selection::prepare(this, Language::Romanian, {ui->graphicsView, ui->graphicsView_2});
 }
 
 Dialogr11::~Dialogr11()

@@ -8,7 +8,19 @@ import wave
 import numpy as np
 from PIL import Image
 
+from . import legibility
 from .catalogue import CRLF_TEXTS, TEXTS, UTF16
+
+# Texts found too small or too faint for where their picture is shown (see legibility.py).
+ILLEGIBLE = []
+
+
+def check_legibility(fig, path):
+    """Brings the figure's texts to a legible size and contrast for where the picture is
+    shown, and records any text that still falls short."""
+    name = os.path.basename(path)
+    legibility.enforce(fig, name)
+    ILLEGIBLE.extend(legibility.problems(fig, name))
 
 
 def _write_bytes(path, data):
@@ -36,6 +48,7 @@ def save_image(image, path, quality=90):
 
 def save_figure(fig, path, dpi=100, quality=90):
     """Renders a matplotlib figure to PNG or JPEG at exactly figsize*dpi pixels."""
+    check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=dpi, metadata={"Software": None})
     buf.seek(0)

@@ -97,6 +97,7 @@ def _static_map(ax, shower):
 
 
 def _render(fig):
+    output.check_legibility(fig, "browser.gif")
     fig.canvas.draw()
     image = Image.frombuffer("RGBA", fig.canvas.get_width_height(),
                              bytes(fig.canvas.buffer_rgba()), "raw", "RGBA", 0, 1)
@@ -171,7 +172,8 @@ def _ampt_frames(shower, particle):
     bar.ax.tick_params(labelsize=10)
     fig.text((AXES_BOX[0] + AXES_BOX[2] + 12) / WIDTH, 1.0 - AXES_BOX[1] / HEIGHT,
              "marker size:\npeak field,\nlargest\n"
-             f"{amplitude.max() * 1e6:.0f} µV/m", ha="left", va="top", fontsize=10,
+             f"{amplitude.max() * 1e6:.0f} µV/m\n(lateral\nshape\nillustrative)", ha="left", va="top",
+             fontsize=10,
              linespacing=1.15)
     background = _render(fig)
     pixels = _pixel(ax, stations)
@@ -247,7 +249,8 @@ def _pol_frames(shower, particle):
     right = AXES_BOX[0] + AXES_BOX[2] + 10
     _pol_legend(fig, right, AXES_BOX[1] + 4)
     fig.text(right / WIDTH, 1.0 - (AXES_BOX[1] + 250) / HEIGHT,
-             f"longest arrow:\n{biggest * 1e6:.0f} µV/m", ha="left", va="top", fontsize=10)
+             f"longest arrow:\n{biggest * 1e6:.0f} µV/m\n(lateral shape\nillustrative)", ha="left",
+             va="top", fontsize=10)
     background = _render(fig)
     pixels = _pixel(ax, stations)
     times = _time_grid(ax, shower, t0)

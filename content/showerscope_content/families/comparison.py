@@ -69,6 +69,7 @@ def event_table(particle, zenith_deg):
 
 def _save(fig, path):
     """PNG with an adaptive 128-colour palette: small files, no visible loss on plots."""
+    output.check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
     style.close(fig)

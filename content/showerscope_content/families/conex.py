@@ -63,9 +63,9 @@ def _titles(fig, title, subtitle):
 
 def _muon_maximum_note(curves):
     """Where the model puts the muon maximum: a model choice, said so on the figure."""
-    places = ", ".join(f"{PRIMARY_NAME[p].lower()} {longitudinal.profile_maximum_depth(d, v):,.0f}"
+    places = ", ".join(f"{longitudinal.profile_maximum_depth(d, v):,.0f} g/cm\u00b2 ({p})"
                        for p, (d, v) in curves.items())
-    return f"muon maximum (mean) at {places} g/cm\u00b2: shape is a model choice"
+    return f"muon maximum of the mean at {places}: its depth is a model choice"
 
 
 def _ground_line(ax, depth, label_y=0.97):

@@ -10,7 +10,7 @@ from PIL import Image
 
 from .. import style
 from ..models import atmosphere, cascade
-from ..output import save_figure, save_image
+from ..output import check_legibility, save_figure, save_image
 
 FILES = ["gr.jpg", "age.png", "total.png", "gr3.jpg", "gr8.jpg"]
 
@@ -26,6 +26,7 @@ FIRST_INTERACTION_DEPTH = "depth from the first interaction X (g/cm\u00b2)"
 
 def _save_png(fig, path):
     """PNG reduced to 256 colours (invisible on a line plot), keeping the file under ~70 KB."""
+    check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
     buf.seek(0)

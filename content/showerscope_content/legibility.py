@@ -104,6 +104,11 @@ def smallest_font_pt(scale, dpi=DPI):
     return np.ceil(MIN_CAP_HEIGHT_PX / (dpi / 72.0 * CAP_HEIGHT_EM * scale) * 10.0) / 10.0
 
 
+def smallest_font_px(scale=1.0):
+    """The same in pixels (the em size of a Pillow font) for pictures drawn pixel by pixel."""
+    return np.ceil(MIN_CAP_HEIGHT_PX / (CAP_HEIGHT_EM * scale) * 10.0) / 10.0
+
+
 def _readable_colour(colour, background):
     """The colour moved towards black (on light ground) or white (on dark) until it reaches
     MIN_CONTRAST, keeping its hue."""

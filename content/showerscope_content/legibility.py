@@ -133,10 +133,38 @@ def enforce(fig, name):
             text.set_color(_readable_colour(text.get_color(), background))
 
 
+def _drawn_texts(fig):
+    """The texts matplotlib draws: figure texts, titles, axis labels, drawn tick labels and
+    legends (it keeps tick labels of ticks outside the view, which it does not draw)."""
+    texts = list(fig.texts)
+    if fig._suptitle is not None:
+        texts.append(fig._suptitle)
+    legends = list(fig.legends)
+    for ax in fig.axes:
+        texts += list(ax.texts) + [ax.title, ax._left_title, ax._right_title]
+        for axis in ax._axis_map.values():
+            texts.append(axis.label)
+            if ax.axison and axis.get_visible():
+                texts += [t.label1 for t in axis._update_ticks() if t.label1.get_visible()]
+                texts += [t.label2 for t in axis._update_ticks() if t.label2.get_visible()]
+        if ax.get_legend() is not None:
+            legends.append(ax.get_legend())
+    for legend in legends:
+        texts += list(legend.get_texts()) + [legend.get_title()]
+    return [t for t in texts if t.get_visible() and t.get_text().strip()]
+
+
 def problems(fig, name):
     """Texts of the figure that are too small or too faint where the picture is shown."""
     scale = display_scale(name)
     found = []
+    fig.draw_without_rendering()  # lays out ticks and labels
+    renderer = fig.canvas.get_renderer()
+    fig_width, fig_height = fig.canvas.get_width_height()
+    for text in _drawn_texts(fig):
+        box = text.get_window_extent(renderer)
+        if box.x0 < -1 or box.y0 < -1 or box.x1 > fig_width + 1 or box.y1 > fig_height + 1:
+            found.append(f"{name}: {text.get_text().strip()[:40]!r} runs off the picture")
     for text in _visible_texts(fig):
         content = text.get_text().strip()
         height = displayed_cap_height_px(text.get_fontsize(), scale)

@@ -123,6 +123,7 @@ def log_figure(particle, zenith_deg, table, path):
               f"other events: {np.median(off_line[east_west]):.2f}",
               fontsize=0.85 * plt.rcParams["font.size"],
               title_fontsize=0.85 * plt.rcParams["font.size"])
+    fig.subplots_adjust(left=0.16, right=0.78, bottom=0.15, top=0.93)
     _azimuth_colourbar(fig, fig.add_axes([0.81, 0.17, 0.03, 0.72]))
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
@@ -155,7 +156,7 @@ def ratio_figure(particle, zenith_deg, table, path):
     ax.set_title(f"{PARTICLES[particle][2]}, zenith {zenith_deg}°: full model / v×B model",
                  pad=10)
     ax.legend(loc="upper right", fontsize=0.85 * plt.rcParams["font.size"])
-    fig.subplots_adjust(left=0.14, right=0.97, bottom=0.15, top=0.93)
+    fig.subplots_adjust(left=0.16, right=0.97, bottom=0.15, top=0.93)
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
 

@@ -105,7 +105,7 @@ def _mass_figure(out_dir, name, component, ensembles):
     if component == "muons":
         subtitle += "\n" + _muon_maximum_note({p: (depth, c) for p, c in curves.items()})
     _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV", subtitle)
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.80 if component == "muons" else 0.85,
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
                         bottom=0.13)
     _save(fig, out_dir, name)
 
@@ -133,7 +133,7 @@ def _energy_figure(out_dir, name, component, ensembles):
     ax.legend(loc="upper center", ncol=2, fontsize=16)
     _titles(fig, f"{COMPONENT_NAME[component]}: energy dependence, proton and iron",
             f"{MODEL_NOTE}; {N_SHOWERS} showers: mean, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 
@@ -177,7 +177,7 @@ def _zenith_figure(out_dir, name, primary, component):
         subtitle += "\n" + _muon_maximum_note({primary: (depth, vertical)})
     _titles(fig, f"{COMPONENT_NAME[component]} of {primary} showers, $10^{{19}}$ eV: zenith angle",
             subtitle)
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.80 if component == "muons" else 0.85,
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
                         bottom=0.13)
     _save(fig, out_dir, name)
 
@@ -259,7 +259,7 @@ def _comparison_figure(out_dir, name, ensembles):
     ax.legend(loc="lower center", ncol=2, fontsize=17)
     _titles(fig, "Proton and iron at $10^{19}$ eV: the three components",
             f"{MODEL_NOTE}; mean of {N_SHOWERS} showers, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 

@@ -91,7 +91,7 @@ def _age_figure(path):
     ax.set_title(r"Shower age  $s = 3t\,/\,(t + 2\ln(E_0/E_\mathrm{c}))$,  $t = X/X_0$", fontsize=14)
     ax.legend(loc="upper left", title="primary energy", fontsize=10.5, title_fontsize=10.5)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.125, right=0.97, top=0.91, bottom=0.16)
+    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.16)
     _save_png(fig, path)
     style.close(fig)
 

@@ -198,7 +198,7 @@ def mechanisms(path):
                fontsize="small", fontweight="bold")
     total.text(0.22, 0.22, "axis", color=style.WHITE, fontsize="x-small")
     style.footnote(fig, f"Superposition model E = g(r)[−sin α·e(v×B) − a·r̂], a = {a:g}, ring g(r) "
-                   f"illustrative; vertical shower, {FIELD_TEXT}", dark=True)
+                   f"illustrative;\nvertical shower, {FIELD_TEXT}", dark=True)
     save_figure(fig, path)
     style.close(fig)
 

@@ -33,7 +33,8 @@ THRESHOLD_V_M = 25e-6          # antennas with a weaker full-model peak field ar
 PARTICLES = {"proton": ("p", "p", "Proton"), "iron": ("i", "fe", "Iron")}
 SEEDS = {"proton": 18000, "iron": 26000}  # plus the zenith angle: one fixed draw per figure
 FOOTNOTE = ("Computed with the radio-emission model (geomagnetic + charge excess) and its "
-            "v×B part,\nnot with CoREAS simulations; 10$^{18}$ eV, 24 stations 150 m apart")
+            "v×B part,\nnot with CoREAS simulations; showers of 1 EeV (10$^{18}$ eV), "
+            "24 stations 150 m apart")
 
 # One colour per nominal arrival azimuth 0, 45, ..., 315 deg; north and south stand out.
 AZIMUTH_COLOURS = [style.ORANGE, style.SKY, style.VERMILLION, style.GREEN, style.BLUE,

@@ -2,8 +2,9 @@
 
 The screens show many pictures shrunk (fitted into a pane, or scaled into a label), so a
 figure's type must be large enough for the displayed picture: every text at least
-MIN_CAP_HEIGHT_PX high (height of a capital letter) at scale 1, and at least 4.5:1 in contrast
-against the figure's background.
+MIN_CAP_HEIGHT_PX high (height of a capital letter) at scale 1, at least 4.5:1 in contrast
+against the figure's background, and inside the picture. Exponents and indices of mathtext
+are drawn at 70 % of their text's size and are not held to the rule.
 
 DISPLAY_SCALE gives displayed size / picture size for each picture made with matplotlib,
 from the panes and labels of the forms: a picture fitted into a pane takes
@@ -135,7 +136,8 @@ def enforce(fig, name):
 
 def _drawn_texts(fig):
     """The texts matplotlib draws: figure texts, titles, axis labels, drawn tick labels and
-    legends (it keeps tick labels of ticks outside the view, which it does not draw)."""
+    legends (it keeps tick labels of ticks outside the view, which it does not draw). Uses
+    matplotlib 3.6 internals (_axis_map, _update_ticks) to get exactly the drawn ticks."""
     texts = list(fig.texts)
     if fig._suptitle is not None:
         texts.append(fig._suptitle)
@@ -155,7 +157,8 @@ def _drawn_texts(fig):
 
 
 def problems(fig, name):
-    """Texts of the figure that are too small or too faint where the picture is shown."""
+    """Texts of the figure that are too small or too faint where the picture is shown, or that
+    run off the picture."""
     scale = display_scale(name)
     found = []
     fig.draw_without_rendering()  # lays out ticks and labels

@@ -62,8 +62,10 @@ def save_figure(fig, path, dpi=100, quality=90):
     save_image(image, path, quality=quality)
 
 
-def save_gif(frames, path, duration_ms, colours=64):
-    """Writes an endlessly looping GIF with one shared adaptive palette (small files)."""
+def save_gif(frames, path, duration_ms, colours=64, keep=()):
+    """Writes an endlessly looping GIF with one shared adaptive palette (small files).
+    `keep` lists (r, g, b) colours that get palette entries of their own, so that small
+    marks in those colours keep them exactly."""
     if not frames:
         raise ValueError("a GIF needs at least one frame")
     rgb = [f.convert("RGB") for f in frames]
@@ -74,7 +76,10 @@ def save_gif(frames, path, duration_ms, colours=64):
     strip = Image.new("RGB", (w, h * len(samples)))
     for i, frame in enumerate(samples):
         strip.paste(frame, (0, i * h))
-    palette_image = strip.quantize(colors=colours, method=Image.Quantize.MEDIANCUT)
+    palette_image = strip.quantize(colors=colours - len(keep), method=Image.Quantize.MEDIANCUT)
+    if keep:
+        adaptive = palette_image.getpalette()[:3 * (colours - len(keep))]
+        palette_image.putpalette(adaptive + [c for rgb in keep for c in rgb])
     indexed = [f.quantize(palette=palette_image, dither=Image.Dither.NONE) for f in rgb]
     buf = io.BytesIO()
     indexed[0].save(buf, "GIF", save_all=True, append_images=indexed[1:],

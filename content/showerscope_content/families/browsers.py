@@ -222,14 +222,15 @@ def _arrow(draw, x, y, dx, dy, colour, s, width=3):
 
 
 def _pol_legend(fig, ax_right_px, top_px):
-    """The three drawing directions, as a small key right of the map."""
+    """The three drawing directions, as a small key right of the map: dark labels (the light
+    channel colours are too faint for text on white) beside arrows in the channel colours."""
     fig.text(ax_right_px / WIDTH, 1.0 - top_px / HEIGHT, "peak field\ncomponents:",
              ha="left", va="top", fontsize=10)
     labels = {"EW": "East-West\n(x), + East", "NS": "North-South\n(y), + North",
               "V": "vertical\n(z), + up"}
     for k, channel in enumerate(("EW", "NS", "V")):
         fig.text(ax_right_px / WIDTH, 1.0 - (top_px + 62 + 58 * k) / HEIGHT, labels[channel],
-                 ha="left", va="top", fontsize=9.5, color=CHANNEL_COLOURS[channel],
+                 ha="left", va="top", fontsize=9.5, color="#222222",
                  fontweight="bold", linespacing=1.1)
 
 
@@ -303,4 +304,5 @@ def generate(out_dir):
             output.save_gif(_ampt_frames(shower, particle),
                             os.path.join(out_dir, f"ampt_{short}_z{z}.gif"), FRAME_MS, colours=48)
             output.save_gif(_pol_frames(shower, particle),
-                            os.path.join(out_dir, f"pol_{short}_z{z}.gif"), FRAME_MS, colours=48)
+                            os.path.join(out_dir, f"pol_{short}_z{z}.gif"), FRAME_MS, colours=48,
+                            keep=[_rgb(c)[:3] for c in CHANNEL_COLOURS.values()])

@@ -21,6 +21,7 @@ import matplotlib  # noqa: E402
 matplotlib.use("Agg")
 
 from showerscope_content import families  # noqa: E402
+from showerscope_content import output  # noqa: E402
 from showerscope_content.catalogue import ALL_FILES  # noqa: E402
 
 
@@ -45,7 +46,10 @@ def check_coverage(modules):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     parser.add_argument("families", nargs="*", help="families to regenerate (default: all)")
-    parser.add_argument("--out", default=os.path.join(HERE, "..", "resources"))
+    parser.add_argument("--out", default=os.path.join(HERE, "..", "resources"),
+                        help="folder to write into (default: the bundle, resources/)")
+    parser.add_argument("--strict", action="store_true",
+                        help="fail when a figure has text too small or faint where it is shown")
     parser.add_argument("--icons", metavar="DIR",
                         help="write the desktop icons (not part of the bundle) into DIR and stop")
     args = parser.parse_args()
@@ -67,6 +71,11 @@ def main():
         start = time.monotonic()
         modules[name].generate(os.path.abspath(args.out))
         print(f"{name}: {len(modules[name].FILES)} files in {time.monotonic() - start:.1f} s")
+    problems = sorted(set(output.ILLEGIBLE))
+    for line in problems:
+        print(f"illegible: {line}")
+    if problems and args.strict:
+        raise SystemExit(f"{len(problems)} texts too small or too faint where they are shown")
 
 
 if __name__ == "__main__":

@@ -8,7 +8,19 @@ import wave
 import numpy as np
 from PIL import Image
 
+from . import legibility
 from .catalogue import CRLF_TEXTS, TEXTS, UTF16
+
+# Texts found too small or too faint for where their picture is shown (see legibility.py).
+ILLEGIBLE = []
+
+
+def check_legibility(fig, path):
+    """Brings the figure's texts to a legible size and contrast for where the picture is
+    shown, and records any text that still falls short."""
+    name = os.path.basename(path)
+    legibility.enforce(fig, name)
+    ILLEGIBLE.extend(legibility.problems(fig, name))
 
 
 def _write_bytes(path, data):
@@ -36,6 +48,7 @@ def save_image(image, path, quality=90):
 
 def save_figure(fig, path, dpi=100, quality=90):
     """Renders a matplotlib figure to PNG or JPEG at exactly figsize*dpi pixels."""
+    check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=dpi, metadata={"Software": None})
     buf.seek(0)
@@ -49,8 +62,10 @@ def save_figure(fig, path, dpi=100, quality=90):
     save_image(image, path, quality=quality)
 
 
-def save_gif(frames, path, duration_ms, colours=64):
-    """Writes an endlessly looping GIF with one shared adaptive palette (small files)."""
+def save_gif(frames, path, duration_ms, colours=64, keep=()):
+    """Writes an endlessly looping GIF with one shared adaptive palette (small files).
+    `keep` lists (r, g, b) colours that get palette entries of their own, so that small
+    marks in those colours keep them exactly."""
     if not frames:
         raise ValueError("a GIF needs at least one frame")
     rgb = [f.convert("RGB") for f in frames]
@@ -61,7 +76,10 @@ def save_gif(frames, path, duration_ms, colours=64):
     strip = Image.new("RGB", (w, h * len(samples)))
     for i, frame in enumerate(samples):
         strip.paste(frame, (0, i * h))
-    palette_image = strip.quantize(colors=colours, method=Image.Quantize.MEDIANCUT)
+    palette_image = strip.quantize(colors=colours - len(keep), method=Image.Quantize.MEDIANCUT)
+    if keep:
+        adaptive = palette_image.getpalette()[:3 * (colours - len(keep))]
+        palette_image.putpalette(adaptive + [c for rgb in keep for c in rgb])
     indexed = [f.quantize(palette=palette_image, dither=Image.Dither.NONE) for f in rgb]
     buf = io.BytesIO()
     indexed[0].save(buf, "GIF", save_all=True, append_images=indexed[1:],

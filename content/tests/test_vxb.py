@@ -13,6 +13,8 @@ from showerscope_content.models import vxb
 
 # Field of the published table (physics reference, section 8): zenith 54.4 deg, azimuth 87.5 deg.
 TABLE_FIELD = gm.field_direction(54.4, 87.5)
+# A field in the North-South plane, for checks worked out by hand.
+MERIDIAN_FIELD = gm.field_direction(54.0, 90.0)
 NORTH, SOUTH, EAST = 90.0, 270.0, 0.0
 
 
@@ -37,9 +39,10 @@ def test_azimuth_convention_names_where_the_shower_comes_from():
     assert gm.shower_velocity(zenith, np.radians(SOUTH))[1] == pytest.approx(0.5)
 
 
-def test_observatory_field_points_north_and_up():
-    b = gm.field_direction()
-    np.testing.assert_allclose(b, [0.0, np.sin(np.radians(54)), np.cos(np.radians(54))], atol=1e-12)
+def test_observatory_field_is_the_published_one_pointing_north_and_up():
+    np.testing.assert_allclose(gm.field_direction(), TABLE_FIELD, atol=1e-12)
+    np.testing.assert_allclose(MERIDIAN_FIELD, [0.0, np.sin(np.radians(54)), np.cos(np.radians(54))],
+                               atol=1e-12)
 
 
 def test_shower_along_the_field_gives_no_geomagnetic_emission():
@@ -50,13 +53,10 @@ def test_shower_along_the_field_gives_no_geomagnetic_emission():
 
 
 def test_vertical_shower_is_polarised_horizontally_towards_east():
-    b = gm.field_direction()
-    channels = vxb.vxb_channels(0.0, 0.0)
-    assert channels[2] == pytest.approx(0.0, abs=1e-12)
-    assert np.dot(channels[:2], b[:2]) == pytest.approx(0.0, abs=1e-12)
+    channels = vxb.vxb_channels(0.0, 0.0, MERIDIAN_FIELD)
     np.testing.assert_allclose(channels, [np.sin(np.radians(54)), 0.0, 0.0], atol=1e-12)
-    # The same holds for the table's field, whose horizontal part is 2.5 deg east of north.
-    tilted = vxb.vxb_channels(0.0, 0.0, TABLE_FIELD)
+    # The same holds for the site's field, whose horizontal part is 2.5 deg east of north.
+    tilted = vxb.vxb_channels(0.0, 0.0)
     assert tilted[2] == pytest.approx(0.0, abs=1e-12)
     assert np.dot(tilted[:2], TABLE_FIELD[:2]) == pytest.approx(0.0, abs=1e-12)
     assert tilted[0] > 0.8
@@ -92,17 +92,17 @@ def test_v_cross_v_cross_b_is_perpendicular_and_equally_long():
 
 
 def test_polarisation_angle():
-    # Vertical showers: 0 for the observatory field, about -2.5 deg for the table's field.
-    assert vxb.polarisation_angle(0.0, 0.0) == pytest.approx(0.0, abs=1e-12)
-    assert np.degrees(vxb.polarisation_angle(0.0, 0.0, TABLE_FIELD)) == pytest.approx(-2.5, abs=0.01)
+    # Vertical showers: 0 for a field in the meridian, -2.5 deg for the site's field.
+    assert vxb.polarisation_angle(0.0, 0.0, MERIDIAN_FIELD) == pytest.approx(0.0, abs=1e-12)
+    assert np.degrees(vxb.polarisation_angle(0.0, 0.0)) == pytest.approx(-2.5, abs=0.01)
     # 45 deg from the East: v x B = (0.572, 0.416, -0.572) by hand; tan = cos 54 / sin 54.
-    angle = vxb.polarisation_angle(*rad(45.0, EAST))
+    angle = vxb.polarisation_angle(*rad(45.0, EAST), MERIDIAN_FIELD)
     assert np.degrees(angle) == pytest.approx(36.0, abs=1e-9)
-    # The field lies in the North-South vertical plane, so mirroring East and West
-    # (azimuth phi -> 180 deg - phi) turns the polarisation angle into its negative.
+    # With the field in the meridian, mirroring East and West (azimuth phi -> 180 deg - phi)
+    # turns the polarisation angle into its negative.
     zenith, azimuth = random_directions(50, seed=3)
-    np.testing.assert_allclose(vxb.polarisation_angle(zenith, np.pi - azimuth),
-                               -vxb.polarisation_angle(zenith, azimuth), atol=1e-12)
+    np.testing.assert_allclose(vxb.polarisation_angle(zenith, np.pi - azimuth, MERIDIAN_FIELD),
+                               -vxb.polarisation_angle(zenith, azimuth, MERIDIAN_FIELD), atol=1e-12)
 
 
 def test_rotation_by_the_polarisation_angle_moves_all_signal_into_one_channel():

@@ -13,7 +13,7 @@ import re
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
-from .. import style
+from .. import legibility, style
 from ..models import atmosphere, heitler, processes
 from ..output import save_gif, save_image
 
@@ -99,7 +99,9 @@ def _segments(text):
 def label(draw, xy, text, size=12, fill=LABEL, anchor="l", bold=False, box=None):
     """Draws text with _{subscripts} and ^{superscripts}; xy is the left, centre or right end
     (anchor l, m, r) of the text's middle line, in final pixels. `box` draws a translucent-
-    looking panel of that colour behind it."""
+    looking panel of that colour behind it. Every animation is shown at natural size, so the
+    size is at least the legible one."""
+    size = max(size, legibility.smallest_font_px(1.0))
     width = rich_width(text, size)
     x, y = xy
     if anchor == "m":
@@ -359,7 +361,7 @@ def compton_frames():
             label(draw, (pts[-1][0], pts[-1][1] + 16), "recoil e^{−}", 12, ELECTRON, anchor="m")
         label(draw, (12, h - 62), "Δλ = λ' − λ = λ_{C}(1 − cos θ),   λ_{C} = h/m_{e}c = 2.43 pm",
               12, LABEL)
-        label(draw, (12, h - 40), f"drawn to scale: E = {e_in * 1000:.0f} keV, θ = "
+        label(draw, (12, h - 40), f"to scale: E = {e_in * 1000:.0f} keV, θ = "
               f"{COMPTON_THETA_DEG:.0f}° → E' = {e_out * 1000:.0f} keV, λ'/λ = {ratio:.2f}", 11,
               DIM)
         label(draw, (12, h - 20), f"the electron recoils at {np.degrees(phi):.0f}° on the other"

@@ -97,6 +97,7 @@ def _static_map(ax, shower):
 
 
 def _render(fig):
+    output.check_legibility(fig, "browser.gif")
     fig.canvas.draw()
     image = Image.frombuffer("RGBA", fig.canvas.get_width_height(),
                              bytes(fig.canvas.buffer_rgba()), "raw", "RGBA", 0, 1)
@@ -171,7 +172,8 @@ def _ampt_frames(shower, particle):
     bar.ax.tick_params(labelsize=10)
     fig.text((AXES_BOX[0] + AXES_BOX[2] + 12) / WIDTH, 1.0 - AXES_BOX[1] / HEIGHT,
              "marker size:\npeak field,\nlargest\n"
-             f"{amplitude.max() * 1e6:.0f} µV/m", ha="left", va="top", fontsize=10,
+             f"{amplitude.max() * 1e6:.0f} µV/m\n(lateral\nshape\nillustrative)", ha="left", va="top",
+             fontsize=10,
              linespacing=1.15)
     background = _render(fig)
     pixels = _pixel(ax, stations)
@@ -220,14 +222,15 @@ def _arrow(draw, x, y, dx, dy, colour, s, width=3):
 
 
 def _pol_legend(fig, ax_right_px, top_px):
-    """The three drawing directions, as a small key right of the map."""
+    """The three drawing directions, as a small key right of the map: dark labels (the light
+    channel colours are too faint for text on white) beside arrows in the channel colours."""
     fig.text(ax_right_px / WIDTH, 1.0 - top_px / HEIGHT, "peak field\ncomponents:",
              ha="left", va="top", fontsize=10)
     labels = {"EW": "East-West\n(x), + East", "NS": "North-South\n(y), + North",
               "V": "vertical\n(z), + up"}
     for k, channel in enumerate(("EW", "NS", "V")):
         fig.text(ax_right_px / WIDTH, 1.0 - (top_px + 62 + 58 * k) / HEIGHT, labels[channel],
-                 ha="left", va="top", fontsize=9.5, color=CHANNEL_COLOURS[channel],
+                 ha="left", va="top", fontsize=9.5, color="#222222",
                  fontweight="bold", linespacing=1.1)
 
 
@@ -247,7 +250,8 @@ def _pol_frames(shower, particle):
     right = AXES_BOX[0] + AXES_BOX[2] + 10
     _pol_legend(fig, right, AXES_BOX[1] + 4)
     fig.text(right / WIDTH, 1.0 - (AXES_BOX[1] + 250) / HEIGHT,
-             f"longest arrow:\n{biggest * 1e6:.0f} µV/m", ha="left", va="top", fontsize=10)
+             f"longest arrow:\n{biggest * 1e6:.0f} µV/m\n(lateral shape\nillustrative)", ha="left",
+             va="top", fontsize=10)
     background = _render(fig)
     pixels = _pixel(ax, stations)
     times = _time_grid(ax, shower, t0)
@@ -300,4 +304,5 @@ def generate(out_dir):
             output.save_gif(_ampt_frames(shower, particle),
                             os.path.join(out_dir, f"ampt_{short}_z{z}.gif"), FRAME_MS, colours=48)
             output.save_gif(_pol_frames(shower, particle),
-                            os.path.join(out_dir, f"pol_{short}_z{z}.gif"), FRAME_MS, colours=48)
+                            os.path.join(out_dir, f"pol_{short}_z{z}.gif"), FRAME_MS, colours=48,
+                            keep=[_rgb(c)[:3] for c in CHANNEL_COLOURS.values()])

@@ -33,7 +33,8 @@ THRESHOLD_V_M = 25e-6          # antennas with a weaker full-model peak field ar
 PARTICLES = {"proton": ("p", "p", "Proton"), "iron": ("i", "fe", "Iron")}
 SEEDS = {"proton": 18000, "iron": 26000}  # plus the zenith angle: one fixed draw per figure
 FOOTNOTE = ("Computed with the radio-emission model (geomagnetic + charge excess) and its "
-            "v×B part,\nnot with CoREAS simulations; 10$^{18}$ eV, 24 stations 150 m apart")
+            "v×B part,\nnot with CoREAS simulations; showers of 1 EeV (10$^{18}$ eV), "
+            "24 stations 150 m apart")
 
 # One colour per nominal arrival azimuth 0, 45, ..., 315 deg; north and south stand out.
 AZIMUTH_COLOURS = [style.ORANGE, style.SKY, style.VERMILLION, style.GREEN, style.BLUE,
@@ -69,6 +70,7 @@ def event_table(particle, zenith_deg):
 
 def _save(fig, path):
     """PNG with an adaptive 128-colour palette: small files, no visible loss on plots."""
+    output.check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
     style.close(fig)
@@ -122,6 +124,7 @@ def log_figure(particle, zenith_deg, table, path):
               f"other events: {np.median(off_line[east_west]):.2f}",
               fontsize=0.85 * plt.rcParams["font.size"],
               title_fontsize=0.85 * plt.rcParams["font.size"])
+    fig.subplots_adjust(left=0.16, right=0.78, bottom=0.15, top=0.93)
     _azimuth_colourbar(fig, fig.add_axes([0.81, 0.17, 0.03, 0.72]))
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
@@ -154,7 +157,7 @@ def ratio_figure(particle, zenith_deg, table, path):
     ax.set_title(f"{PARTICLES[particle][2]}, zenith {zenith_deg}°: full model / v×B model",
                  pad=10)
     ax.legend(loc="upper right", fontsize=0.85 * plt.rcParams["font.size"])
-    fig.subplots_adjust(left=0.14, right=0.97, bottom=0.15, top=0.93)
+    fig.subplots_adjust(left=0.16, right=0.97, bottom=0.15, top=0.93)
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
 

@@ -61,6 +61,13 @@ def _titles(fig, title, subtitle):
     fig.text(0.5, 0.905, subtitle, ha="center", va="top", fontsize=18, color=style.GREY)
 
 
+def _muon_maximum_note(curves):
+    """Where the model puts the muon maximum: a model choice, said so on the figure."""
+    places = ", ".join(f"{longitudinal.profile_maximum_depth(d, v):,.0f} g/cm\u00b2 ({p})"
+                       for p, (d, v) in curves.items())
+    return f"muon maximum of the mean at {places}: its depth is a model choice"
+
+
 def _ground_line(ax, depth, label_y=0.97):
     ax.axvline(depth, color=style.BLACK, lw=2.0, ls="-.")
     ax.text(depth - 12, label_y, "ground", transform=ax.get_xaxis_transform(), rotation=90,
@@ -94,9 +101,12 @@ def _mass_figure(out_dir, name, component, ensembles):
     ax.set_ylabel(f"{COMPONENT_NAME[component].lower()}  (\u00d7$10^{{{power}}}$)")
     ax.legend(loc="lower right" if component == "muons" else "upper right",
               bbox_to_anchor=(0.94, 0.0) if component == "muons" else (0.94, 1.0))
-    _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV",
-            f"{MODEL_NOTE}; {N_SHOWERS} showers per primary, zenith 60\u00b0")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    subtitle = f"{MODEL_NOTE}; {N_SHOWERS} showers per primary, zenith 60\u00b0"
+    if component == "muons":
+        subtitle += "\n" + _muon_maximum_note({p: (depth, c) for p, c in curves.items()})
+    _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV", subtitle)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
+                        bottom=0.13)
     _save(fig, out_dir, name)
 
 
@@ -123,7 +133,7 @@ def _energy_figure(out_dir, name, component, ensembles):
     ax.legend(loc="upper center", ncol=2, fontsize=16)
     _titles(fig, f"{COMPONENT_NAME[component]}: energy dependence, proton and iron",
             f"{MODEL_NOTE}; {N_SHOWERS} showers: mean, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 
@@ -161,9 +171,14 @@ def _zenith_figure(out_dir, name, primary, component):
     ax.legend(handles[::-1], labels[::-1], loc="lower right" if component == "muons" else "lower left",
               bbox_to_anchor=(0.99, 0.01) if component == "muons" else (0.06, 0.01),
               fontsize=16, title="zenith angle (dot: ground of the 1400 m observatory)", title_fontsize=16)
+    subtitle = f"{MODEL_NOTE}; {N_SHOWERS} showers per angle (mean)"
+    if component == "muons":
+        vertical = longitudinal.profiles(ensembles[0], depth)[component]
+        subtitle += "\n" + _muon_maximum_note({primary: (depth, vertical)})
     _titles(fig, f"{COMPONENT_NAME[component]} of {primary} showers, $10^{{19}}$ eV: zenith angle",
-            f"{MODEL_NOTE}; {N_SHOWERS} showers per angle (mean)")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+            subtitle)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
+                        bottom=0.13)
     _save(fig, out_dir, name)
 
 
@@ -178,8 +193,9 @@ def _sizes_figure(out_dir, name, ensembles):
                    edgecolors="white", linewidths=0.6, label=f"{PRIMARY_NAME[primary]} ({ensemble.size} showers)")
         ax.plot([electrons.mean()], [muons.mean()], marker="P", ms=24, color=colour, mec="black", mew=1.8,
                 ls="none")
-    ratio = ensembles["iron"].n_max["muons"].mean() / ensembles["proton"].n_max["muons"].mean()
-    ax.text(0.03, 0.97, f"muons at maximum, iron / proton = {ratio:.2f}\n\u271a mean of each primary",
+    ratio = longitudinal.iron_proton_muon_ratio(1e19)
+    ax.text(0.03, 0.97, f"muons at maximum, iron / proton = {ratio:.2f} (model)\n"
+            f"\u271a mean of each primary's {N_SHOWERS} showers",
             transform=ax.transAxes, ha="left", va="top", fontsize=15,
             bbox=dict(boxstyle="round,pad=0.35", fc="white", ec="#bbbbbb"))
     low, high = ax.get_ylim()
@@ -243,7 +259,7 @@ def _comparison_figure(out_dir, name, ensembles):
     ax.legend(loc="lower center", ncol=2, fontsize=17)
     _titles(fig, "Proton and iron at $10^{19}$ eV: the three components",
             f"{MODEL_NOTE}; mean of {N_SHOWERS} showers, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.85, bottom=0.13)
+    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 

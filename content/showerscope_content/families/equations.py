@@ -7,6 +7,7 @@ import os
 import matplotlib.pyplot as plt
 
 from .. import style
+from ..models import atmosphere, cascade
 from ..output import save_figure
 
 FILES = ["eq.JPG"]
@@ -43,7 +44,9 @@ ROWS = [
      "so that \u222b 2\u03c0r \u03c1\u2091(r) dr = N\u2091, for 0 < s < 2.25", 78),
     ("Moli\u00e8re radius",
      r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}$",
-     "E\u209b = 21 MeV, E\u1d04 = 87.92 MeV, X\u2080 = 36.62 g/cm\u00b2: 71 m at sea level, 82 m at 1400 m", 82),
+     f"E\u209b = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV, E\u1d04 = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV, "
+     f"X\u2080 = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm\u00b2: {float(cascade.moliere_radius_m(0.0)):.0f} m at "
+     f"sea level, {float(cascade.moliere_radius_m(atmosphere.OBSERVATORY_ALTITUDE_M)):.0f} m at 1400 m", 82),
     ("Gaisser\u2013Hillas\nprofile",
      r"$N(X) = N_\mathrm{max}\left(\dfrac{X - X_1}{X_\mathrm{max} - X_1}\right)"
      r"^{(X_\mathrm{max} - X_1)/\lambda}\exp\dfrac{X_\mathrm{max} - X}{\lambda}$",
@@ -57,8 +60,10 @@ ROWS = [
      r"$\sin\alpha = |\hat{v}\times\hat{B}|$",
      "\u03b1: angle between shower axis and field; the geomagnetic emission grows with sin \u03b1", 64),
     ("Polarisation angle",
-     r"$\psi = \mathrm{atan2}\left(a\,\sin\varphi',\ \sin\alpha + a\,\cos\varphi'\right)$",
-     "a: charge-excess fraction, \u03c6\u2032: observer's angle from \u00ea\u2081 in the shower plane", 66),
+     r"$\chi = \mathrm{atan2}\left(a\,\sin\varphi',\ \sin\alpha + a\,\cos\varphi'\right)$",
+     "\u03c7: polarisation angle in the shower plane (charge excess), a: charge-excess fraction,\n"
+     "\u03c6\u2032: observer's angle from \u00ea\u2081; \u03c8 in the texts: direction of v \u00d7 B on the "
+     "ground, from east", 86),
 ]
 TOP = 58
 BOTTOM = 14
@@ -79,7 +84,8 @@ def generate(out_dir):
         if i:
             fig.add_artist(plt.Line2D([LABEL_X / WIDTH, 1 - LABEL_X / WIDTH], [px(0, y)[1]] * 2,
                                       color=style.NIGHT_LIGHT, lw=1.2))
-        formula_centre = y + (row_height - (18 if note else 0)) / 2 + 2
+        note_height = 18 * (note.count("\n") + 1) if note else 0
+        formula_centre = y + (row_height - note_height) / 2 + 2
         fig.text(*px(LABEL_X, formula_centre), heading, color=style.SKY, fontsize=14,
                  fontweight="bold", va="center", linespacing=1.15)
         fig.text(*px(FORMULA_X, formula_centre), formula, color=style.WHITE, fontsize=FORMULA_SIZE,

@@ -10,19 +10,23 @@ from PIL import Image
 
 from .. import style
 from ..models import atmosphere, cascade
-from ..output import save_figure, save_image
+from ..output import check_legibility, save_figure, save_image
 
 FILES = ["gr.jpg", "age.png", "total.png", "gr3.jpg", "gr8.jpg"]
 
 SCALE = 1.1
 OBSERVATORY_KM = atmosphere.OBSERVATORY_ALTITUDE_M / 1000.0
 ATMOSPHERE_NOTE = "US standard atmosphere, Linsley five-layer parametrisation"
-GREISEN_NOTE = (r"Greisen profile, $X_0$ = 36.62 g/cm$^2$, $E_\mathrm{c}$ = 87.92 MeV; "
-                "depth counted from the first interaction")
+X0_TEXT = f"$X_0$ = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm$^2$"
+EC_TEXT = rf"$E_\mathrm{{c}}$ = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV"
+ES_TEXT = rf"$E_\mathrm{{s}}$ = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV"
+GREISEN_NOTE = f"Greisen profile, {X0_TEXT}, {EC_TEXT}; depth counted from the first interaction"
+FIRST_INTERACTION_DEPTH = "depth from the first interaction X (g/cm\u00b2)"
 
 
 def _save_png(fig, path):
     """PNG reduced to 256 colours (invisible on a line plot), keeping the file under ~70 KB."""
+    check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
     buf.seek(0)
@@ -82,12 +86,12 @@ def _age_figure(path):
             bbox=dict(boxstyle="round,pad=0.2", fc="white", ec="none"))
     ax.set_xlim(0, 2000)
     ax.set_ylim(0, 2.0)
-    ax.set_xlabel("atmospheric depth X (g/cm\u00b2)")
+    ax.set_xlabel(FIRST_INTERACTION_DEPTH)
     ax.set_ylabel("shower age s")
     ax.set_title(r"Shower age  $s = 3t\,/\,(t + 2\ln(E_0/E_\mathrm{c}))$,  $t = X/X_0$", fontsize=14)
     ax.legend(loc="upper left", title="primary energy", fontsize=10.5, title_fontsize=10.5)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.125, right=0.97, top=0.91, bottom=0.16)
+    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.16)
     _save_png(fig, path)
     style.close(fig)
 
@@ -101,7 +105,10 @@ def _total_figure(path):
     for colour, energy in zip(style.SERIES, TOTAL_ENERGIES):
         ax.plot(depth, cascade.greisen_size_at_depth(depth, energy), color=colour,
                 label=_energy_label(energy))
-    for x, name in ((float(atmosphere.vertical_depth(atmosphere.OBSERVATORY_ALTITUDE_M)), "1400 m"),
+    # The ground of a vertical shower, at its vertical depth (the first interaction lies near the
+    # top of the atmosphere, a few tens of g/cm^2 down).
+    for x, name in ((float(atmosphere.vertical_depth(atmosphere.OBSERVATORY_ALTITUDE_M)),
+                     "ground at 1400 m"),
                     (float(atmosphere.vertical_depth(0.0)), "sea level")):
         ax.axvline(x, color=style.GREY, lw=1.0, ls="--")
         ax.text(x - 8, 7e11, name, rotation=90, ha="right", va="top", color=style.GREY, fontsize=10)
@@ -109,7 +116,7 @@ def _total_figure(path):
     ax.set_xlim(0, 1500)
     ax.set_ylim(1.0, 1e12)
     ax.yaxis.set_major_locator(LogLocator(base=10, numticks=12))
-    ax.set_xlabel("vertical atmospheric depth X (g/cm\u00b2)")
+    ax.set_xlabel(FIRST_INTERACTION_DEPTH)
     ax.set_ylabel(r"charged particles $N_\mathrm{e}$")
     ax.set_title("Number of charged particles against depth")
     ax.legend(loc="lower center", bbox_to_anchor=(0.55, 0.0), ncol=3, fontsize=10,
@@ -168,15 +175,11 @@ def _moliere_figure(path):
     ax.set_ylabel("Moli\u00e8re radius $r_\\mathrm{M}$ (m)")
     ax.set_title("Moli\u00e8re radius against altitude")
     ax.text(0.04, 0.95, r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}"
-                        r" = \dfrac{8.75\ \mathrm{g/cm^2}}{\rho(h)}$" "\n"
+                        rf" = \dfrac{{{cascade.MOLIERE_DEPTH_G_CM2:.2f}\ \mathrm{{g/cm^2}}}}{{\rho(h)}}$" "\n"
                         r"$\propto e^{h/9.9\ \mathrm{km}}$ below 4 km",
             transform=ax.transAxes, ha="left", va="top", fontsize=14, linespacing=1.6,
             bbox=dict(boxstyle="round,pad=0.4", fc="#f4f4f4", ec="#bbbbbb"))
-    ax.annotate("layer boundary at 4 km:\ndensity step of the parametrisation", (4.0, 106),
-                xytext=(4.6, 70), fontsize=10, color=style.GREY,
-                arrowprops=dict(arrowstyle="->", color=style.GREY, lw=0.8))
-    style.footnote(fig, r"$E_\mathrm{s}$ = 21 MeV, $E_\mathrm{c}$ = 87.92 MeV, $X_0$ = 36.62 g/cm$^2$;"
-                        " Linsley atmosphere")
+    style.footnote(fig, f"{ES_TEXT}, {EC_TEXT}, {X0_TEXT}; Linsley atmosphere")
     fig.subplots_adjust(left=0.13, right=0.96, top=0.93, bottom=0.12)
     save_figure(fig, path)
     style.close(fig)

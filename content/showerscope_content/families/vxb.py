@@ -3,7 +3,8 @@ mechanisms, the shower geometry, the polar and 2D graphs of the polarisation cha
 axis rotation, the angle graph, the three results-menu pictures and the azimuth convention.
 
 Every number drawn comes from models/geomagnetic.py and models/vxb.py with the field at the
-observatory (B zenith 54 deg, azimuth 90 deg, azimuth counted from East counter-clockwise).
+observatory (B zenith 54.4 deg, azimuth 87.5 deg, azimuth counted from East counter-clockwise,
+i.e. 2.5 deg east of geographic north).
 """
 
 import io
@@ -18,7 +19,7 @@ from PIL import Image, ImageDraw
 
 from .. import style
 from ..models import geomagnetic as gm
-from ..models import vxb
+from ..models import radio, vxb
 from ..output import save_figure, save_image
 
 POLAR = {"NS": "Grafic_polar_NS-1.png", "EW": "Grafic_polar_EW-1.png",
@@ -33,8 +34,8 @@ FILES = (["em_mec.PNG", "geom1.png"] + list(POLAR.values()) + list(DUAL.values()
 
 CHANNEL_INDEX = {"EW": 0, "NS": 1, "V": 2}
 CHANNEL_NAME = {"EW": "East-West", "NS": "North-South", "V": "Vertical"}
-MODEL_NOTE = ("Simplified v × B (Lorentz-force) model; field at the observatory: "
-              "B azimuth 90°, zenith 54°")
+FIELD_TEXT = f"B azimuth {gm.FIELD_AZIMUTH_DEG:g}° (from East), zenith {gm.FIELD_ZENITH_DEG:g}°"
+MODEL_NOTE = f"Simplified v × B (Lorentz-force) model; field at the observatory: {FIELD_TEXT}"
 ZENITH_SERIES_DEG = (0, 20, 40, 60, 80)
 AZIMUTH_TICKS = [(0, "0°\nE"), (90, "90°\nN"), (180, "180°\nW"), (270, "270°\nS"), (360, "360°\nE")]
 
@@ -196,8 +197,8 @@ def mechanisms(path):
     total.text(-2.8, -2.75, "fields partly cancel", color=style.WHITE, ha="left",
                fontsize="small", fontweight="bold")
     total.text(0.22, 0.22, "axis", color=style.WHITE, fontsize="x-small")
-    style.footnote(fig, "Superposition model E = g(r)[−sin α·e(v×B) − a·r̂]; vertical shower, "
-                   "B azimuth 90°, zenith 54°", dark=True)
+    style.footnote(fig, f"Superposition model E = g(r)[−sin α·e(v×B) − a·r̂], a = {a:g}, ring g(r) "
+                   f"illustrative;\nvertical shower, {FIELD_TEXT}", dark=True)
     save_figure(fig, path)
     style.close(fig)
 
@@ -321,10 +322,10 @@ def geometry(path):
         fig.text(0.645, ypos, symbol, color=colour, fontsize="x-large", fontweight="bold", va="top")
         fig.text(0.69, ypos - 0.004, text, color="#e6ecf8", fontsize="small", va="top")
         ypos -= 0.075 + 0.045 * text.count("\n")
-    fig.text(0.645, ypos - 0.005, "B: field at the observatory,\nzenith 54°, azimuth 90°",
+    fig.text(0.645, ypos - 0.005, f"B: field at the observatory,\nzenith {gm.FIELD_ZENITH_DEG:g}°, "
+             f"azimuth {gm.FIELD_AZIMUTH_DEG:g}°",
              color=B_COLOUR, fontsize="small", va="top")
-    style.footnote(fig, "Angles computed with the simplified v × B model, "
-                   "B azimuth 90°, zenith 54°", dark=True)
+    style.footnote(fig, f"Angles computed with the simplified v × B model, {FIELD_TEXT}", dark=True)
     save_figure(fig, path)
     style.close(fig)
 
@@ -508,14 +509,16 @@ def angles_graph(path):
     top_left.legend(loc="upper left", fontsize=plt_size(0.62), ncol=2, handlelength=1.2)
 
     zenith_deg = np.linspace(0, 85, 341)
-    # East and West give the same alpha (B lies in the North-South plane): West is dashed.
+    # East and West give nearly the same alpha (B lies 2.5 deg off the North-South plane).
     for colour, line_style, (az, name) in zip(
             (style.VERMILLION, style.BLUE, style.GREEN, style.ORANGE), ("-", "-", "--", "-"),
-            ((0, "from East"), (90, "from North"), (180, "from West (= East)"), (270, "from South"))):
+            ((0, "from East"), (90, "from North"), (180, "from West (\u2248 East)"), (270, "from South"))):
         alpha = np.degrees(gm.geomagnetic_angle(np.radians(zenith_deg), np.radians(az)))
         bottom.plot(zenith_deg, alpha, color=colour, ls=line_style, label=name)
     bottom.axvline(gm.FIELD_ZENITH_DEG, color=style.GREY, ls="--", lw=1.2)
-    bottom.annotate("from the North at θ = 54°:\nalong B, α = 0", (gm.FIELD_ZENITH_DEG, 0),
+    north_alpha = float(np.degrees(gm.geomagnetic_angle(np.radians(gm.FIELD_ZENITH_DEG), np.radians(90.0))))
+    bottom.annotate(f"from the North at θ = {gm.FIELD_ZENITH_DEG:g}°:\nα = {north_alpha:.1f}° "
+                    f"(B is {90 - gm.FIELD_AZIMUTH_DEG:g}° east of north)", (gm.FIELD_ZENITH_DEG, north_alpha),
                     xytext=(8, 4), fontsize=plt_size(0.65),
                     arrowprops=dict(arrowstyle="->", color=style.GREY))
     bottom.set_xlim(0, 85)
@@ -583,17 +586,23 @@ def logo_array(path):
 
 
 def logo_comparison(path):
+    """The comparison button: field strength across the core along v x B for the simple v x B
+    model and for the full radio model (geomagnetic + charge excess), both computed."""
+    shower = radio.Shower(30.0, 270.0, radio.XMAX_G_CM2["proton"])
+    r = np.linspace(-2.6, 2.6, 261) * shower.ring_m
+    g = radio.lateral_profile(np.abs(r), shower.ring_m, shower.falloff_m)
+    full_x, full_y = vxb.shower_plane_field(r, np.zeros_like(r), shower.sin_alpha, shower.a_rho)
+    simple_x, _ = vxb.shower_plane_field(r, np.zeros_like(r), shower.sin_alpha, 0.0)
+    full, simple = g * np.hypot(full_x, full_y), g * np.abs(simple_x)
+    top = full.max()
     fig, ax = _logo_figure()
-    x = np.linspace(12, 188, 200)
-    model = 40 + 120 * np.exp(-((x - 80) / 48) ** 2)
-    other = 40 + 110 * np.exp(-((x - 88) / 52) ** 2)
-    ax.plot([12, 188], [36, 36], color="#8da2c9", lw=1.2)
-    ax.plot([14, 14], [36, 180], color="#8da2c9", lw=1.2)
-    ax.plot(x, model, color=VXB_COLOUR, lw=3.2)
-    ax.plot(x, other, color=B_COLOUR, lw=3.2, ls=(0, (4, 3)))
-    ax.text(100, 12, "model  vs  simulation", color="#d8e2f5", fontsize=11, ha="center",
+    x = np.linspace(18, 186, len(r))
+    ax.plot([12, 188], [44, 44], color="#8da2c9", lw=1.2)
+    ax.plot([100, 100], [44, 178], color="#8da2c9", lw=1.0, ls=":")
+    ax.plot(x, 48 + 122 * simple / top, color=B_COLOUR, lw=3.2, ls=(0, (4, 3)))
+    ax.plot(x, 48 + 122 * full / top, color=VXB_COLOUR, lw=3.2)
+    ax.text(100, 14, "v \u00d7 B  vs  full model", color="#d8e2f5", fontsize=12, ha="center",
             fontweight="bold")
-    ax.text(160, 160, "≈", color=style.WHITE, fontsize=30, ha="center", va="center")
     _rounded_logo(fig, path)
 
 

@@ -10,15 +10,17 @@ from scipy.special import gammaln
 
 from . import atmosphere
 
-# Electromagnetic constants of air.
+# Electromagnetic constants of air, the one set every model and caption uses.
 RADIATION_LENGTH_G_CM2 = 36.62   # X0 of dry air, PDG "air_dry_1_atm"
-CRITICAL_ENERGY_EV = 87.92e6     # E_c for electrons in air, PDG (Rossi definition)
+CRITICAL_ENERGY_EV = 87.92e6     # E_c for electrons in air, PDG (Rossi definition); also the
+                                 # xi_c at which the Heitler cascade stops splitting
 SCALE_ENERGY_EV = 21.0e6         # E_s = m_e c^2 sqrt(4 pi / alpha) ~ 21 MeV
 MOLIERE_DEPTH_G_CM2 = SCALE_ENERGY_EV / CRITICAL_ENERGY_EV * RADIATION_LENGTH_G_CM2  # 8.75
 
 # Heitler-Matthews hadronic model (J. Matthews, Astropart. Phys. 22 (2005) 387).
-HM_PION_CRITICAL_ENERGY_EV = 20.0e9  # xi_c^pi
-HM_CHARGED_MULTIPLICITY = 10         # N_ch charged pions per interaction
+HM_PION_CRITICAL_ENERGY_EV = 20.0e9  # xi_c^pi, below which charged pions decay
+HM_CHARGED_MULTIPLICITY = 10         # N_ch charged pions per interaction, N_ch/2 neutral ones
+HM_INTERACTION_LENGTH_G_CM2 = 120.0  # lambda_I of pions in air
 HM_BETA = np.log(HM_CHARGED_MULTIPLICITY) / np.log(1.5 * HM_CHARGED_MULTIPLICITY)  # 0.850
 
 

@@ -8,10 +8,12 @@ says _deg.
 
 import numpy as np
 
-# Field at the observatory as used for the figures: zenith 54 deg, azimuth 90 deg (magnetic
-# north), pointing upwards (inclination about -36 deg), |B| = 0.24 G.
-FIELD_ZENITH_DEG = 54.0
-FIELD_AZIMUTH_DEG = 90.0
+# Field at the radio array (IGRF, as in the radiotools "auger" vector): zenith 54.4 deg,
+# azimuth 87.5 deg from East counter-clockwise, i.e. 2.5 deg east of geographic north
+# (declination +2.5 deg E), pointing upwards (inclination about -35.6 deg), |B| = 0.24 G.
+# Every figure uses this one field; "North" on the axes is geographic north.
+FIELD_ZENITH_DEG = 54.4
+FIELD_AZIMUTH_DEG = 87.5
 FIELD_STRENGTH_GAUSS = 0.24
 
 

@@ -17,13 +17,15 @@ angles in radians. Parameter values: shared physics reference, sections 2 and 5.
 import numpy as np
 
 from . import atmosphere
+from .cascade import CRITICAL_ENERGY_EV as EM_CRITICAL_ENERGY_EV
+from .cascade import HM_CHARGED_MULTIPLICITY as CHARGED_PIONS
+from .cascade import HM_INTERACTION_LENGTH_G_CM2 as INTERACTION_LENGTH_G_CM2
+from .cascade import HM_PION_CRITICAL_ENERGY_EV as PION_CRITICAL_ENERGY_EV
+from .cascade import RADIATION_LENGTH_G_CM2
+from .cascade import SCALE_ENERGY_EV as SCATTERING_ENERGY_EV
 
-RADIATION_LENGTH_G_CM2 = 36.62  # X0 of air (PDG)
-EM_CRITICAL_ENERGY_EV = 85e6  # xi_c of the Heitler-Matthews model
-INTERACTION_LENGTH_G_CM2 = 120.0  # lambda_I of pions in the Heitler-Matthews model
-CHARGED_PIONS = 10  # N_ch per hadronic interaction; N_ch / 2 neutral pions besides
-PION_CRITICAL_ENERGY_EV = 20e9  # xi_c^pi, below which charged pions decay
-SCATTERING_ENERGY_EV = 21e6  # E_s of multiple scattering
+# The air and cascade constants (X0, xi_c = E_c, N_ch, lambda_I, xi_c^pi, E_s) are those of
+# `cascade`, so that the animation and the graphs use one set.
 TRANSVERSE_MOMENTUM_EV = 0.35e9  # typical p_t of secondary hadrons (eV/c)
 IONISATION_LOSS_EV_PER_G_CM2 = 2.2e6  # minimum-ionising loss in air
 PION_MASS_EV = 139.57e6

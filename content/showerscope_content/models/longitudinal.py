@@ -39,13 +39,15 @@ ELECTRON_SHAPE_L = 226.0
 ELECTRON_SHAPE_R = 0.26
 # Muons: a production profile (Gaisser-Hillas from the first interaction, maximum 150 g/cm^2 above
 # the electromagnetic maximum, lambda = 100 g/cm^2) integrated with attenuation by decay and
-# ionisation (about 2 MeV per g/cm^2). The attenuation length of 3000 g/cm^2 is a model choice
-# that lets the profile stay near its maximum (within 10% from 900 to 1750 g/cm^2) and lose about
-# a third by 2560 g/cm^2, the ground at 70 degrees zenith. The 150 g/cm^2 offset is a model choice
-# too (muons are produced by the hadron cascade, which peaks before the electromagnetic one).
+# ionisation (about 2 MeV per g/cm^2). The attenuation length of 1000 g/cm^2 is a model choice:
+# it puts the muon maximum about 250 g/cm^2 after the electromagnetic one (near 1060 g/cm^2 for
+# protons and 960 g/cm^2 for iron at 1e19 eV), where cascade simulations of muons above about
+# 1 GeV place a broad maximum, and leaves about 30% of the muons at 2560 g/cm^2, the ground at
+# 70 degrees zenith. The 150 g/cm^2 offset is a model choice too (muons are produced by the
+# hadron cascade, which peaks before the electromagnetic one).
 MUON_PRODUCTION_OFFSET = 150.0
 MUON_PRODUCTION_LAMBDA = 100.0
-MUON_ATTENUATION_LENGTH = 3000.0
+MUON_ATTENUATION_LENGTH = 1000.0
 # Hadrons: Gaisser-Hillas from the first interaction with its maximum 120 g/cm^2 above the
 # electromagnetic one (the hadron core feeds the cascades that peak later) and a decline set by
 # the hadron attenuation length of about 100 g/cm^2 (textbook range 100-120 g/cm^2, Gaisser,
@@ -117,6 +119,17 @@ def mean_size_at_maximum(component, primary, energy_ev):
     if component == "hadrons":
         return HADRON_N_MAX_1E19 * scale * (HADRON_IRON_RATIO if a > 1 else 1.0)
     raise ValueError(f"unknown component {component}")
+
+
+def iron_proton_muon_ratio(energy_ev=1e19):
+    """The model's ratio of the mean muon numbers at maximum, iron over proton: 56^(1 - 0.92)."""
+    return (mean_size_at_maximum("muons", "iron", energy_ev)
+            / mean_size_at_maximum("muons", "proton", energy_ev))
+
+
+def profile_maximum_depth(depth_g_cm2, values):
+    """Depth in g/cm^2 where the ensemble mean of profiles (showers, depths) is largest."""
+    return float(np.asarray(depth_g_cm2)[np.argmax(np.mean(values, axis=0))])
 
 
 def simulate_ensemble(primary, energy_ev, n_showers=100, seed=19):

@@ -8,9 +8,11 @@ in the shower plane (e1 along v x B, r_hat pointing from the axis to the station
 emission polarised along -v x B plus charge-excess emission polarised radially, pointing towards
 the axis. The pieces:
 
-- a(rho): the charge-excess fraction from the air density at X_max (Glaser et al. 2016, as in
-  radiotools), lowered near the axis: a(r) = a(rho) * (1 - 0.5 exp(-r / r_C));
-- g(r): a ring-shaped lateral distribution in the shower plane, rising from 0.6 on the axis to
+- a: the charge-excess fraction from the air density at X_max (Glaser et al. 2016, as in
+  radiotools), capped at the largest measured value, 0.203 (LOFAR, near-vertical showers,
+  Schellart et al. 2014): the density law alone gives 0.30-0.36 for near-vertical showers,
+  above every measurement. It is the same at every distance from the axis;
+- g(r): an illustrative ring-shaped lateral distribution (not a published parametrisation) in the shower plane, rising from 0.6 on the axis to
   1 at the Cherenkov radius r_C = D tan(theta_C(h_Xmax)), then falling off exponentially with a
   length that grows with the distance D to X_max;
 - A: chosen so that the fluence integrated over the shower plane equals the radiation energy,
@@ -29,6 +31,7 @@ import numpy as np
 
 from . import atmosphere
 from .geomagnetic import field_direction, shower_plane_frame, shower_velocity
+from .vxb import shower_plane_field
 
 C_M_PER_NS = 0.299792458          # speed of light, m/ns
 EPSILON0_C = 8.8541878128e-12 * 299792458.0  # eps0 c = 1 / Z0, in siemens
@@ -48,6 +51,9 @@ XMAX_SIGMA_G_CM2 = {"proton": 60.6, "iron": 19.1}
 REFRACTIVITY_SEA_LEVEL = 2.92e-4  # n - 1 at sea level, scaled with density (radiotools default)
 # Charge-excess fraction a(rho) = A0 + A1 exp(A2 (rho - RHO_MEAN)), rho in kg/m^3 (Glaser 2016).
 CE_A0, CE_A1, CE_A2 = -0.23605, 0.43426, 1.11141
+# Largest measured charge-excess fraction: 20.3 +- 1.3 % (LOFAR, almost vertical showers, 225 m
+# from the axis; Schellart et al., JCAP 10 (2014) 014). AERA measures about 14 %.
+CE_MEASURED_MAX = 0.203
 RHO_MEAN_KG_M3 = 0.65
 # Radiation-energy density correction 1 - p0 + p0 exp(p1 (rho - rho_mean)), p1 in m^3/kg.
 RAD_P0, RAD_P1 = 0.2505, -2.953
@@ -107,8 +113,10 @@ def cherenkov_radius(xmax_g_cm2, zenith, ground_m=ARRAY_ALTITUDE_M):
 
 
 def charge_excess_fraction(rho_kg_m3):
-    """Charge-excess fraction a = sin(alpha) |E_ce| / |E_geo| from the air density at X_max."""
-    return CE_A0 + CE_A1 * np.exp(CE_A2 * (np.asarray(rho_kg_m3) - RHO_MEAN_KG_M3))
+    """Charge-excess fraction a = sin(alpha) |E_ce| / |E_geo| from the air density at X_max,
+    kept at or below the largest measured value."""
+    a_rho = CE_A0 + CE_A1 * np.exp(CE_A2 * (np.asarray(rho_kg_m3) - RHO_MEAN_KG_M3))
+    return np.minimum(a_rho, CE_MEASURED_MAX)
 
 
 def radiation_energy_ev(sin_alpha, a, rho_kg_m3, energy_ev=ENERGY_EV):
@@ -124,23 +132,6 @@ def lateral_profile(r_m, ring_m, falloff_m):
     inside = LDF_CENTRE + (1.0 - LDF_CENTRE) * (r / ring_m) ** 2
     outside = np.exp(-(r - ring_m) / falloff_m)
     return np.where(r <= ring_m, inside, outside)
-
-
-def charge_excess_at(r_m, a_rho, ring_m):
-    """Charge-excess fraction at distance r from the axis: rising from a/2 on the axis to a."""
-    return a_rho * (1.0 - 0.5 * np.exp(-np.asarray(r_m, dtype=float) / ring_m))
-
-
-def shower_plane_field(x_m, y_m, sin_alpha, a):
-    """Field direction (not normalised) in the shower plane, components along (e1, e2):
-    -sin(alpha) e1 - a r_hat, for stations at shower-plane positions (x, y)."""
-    x = np.asarray(x_m, dtype=float)
-    y = np.asarray(y_m, dtype=float)
-    r = np.hypot(x, y)
-    with np.errstate(invalid="ignore", divide="ignore"):
-        ux = np.where(r > 0, x / r, 0.0)
-        uy = np.where(r > 0, y / r, 0.0)
-    return np.stack([-sin_alpha - a * ux, -a * uy], axis=-1)
 
 
 def pulse_energy_ns(width_ns=PULSE_WIDTH_NS, carrier_mhz=PULSE_CARRIER_MHZ):
@@ -190,8 +181,7 @@ class Shower:
         The interference term 2 a sin(alpha) cos(phi') averages to zero over the azimuth."""
         r = np.linspace(0.0, self.ring_m + 25.0 * self.falloff_m, 20001)
         g = lateral_profile(r, self.ring_m, self.falloff_m)
-        a = charge_excess_at(r, self.a_rho, self.ring_m)
-        integrand = g ** 2 * (self.sin_alpha ** 2 + a ** 2) * 2.0 * np.pi * r
+        integrand = g ** 2 * (self.sin_alpha ** 2 + self.a_rho ** 2) * 2.0 * np.pi * r
         area = np.sum(0.5 * (integrand[1:] + integrand[:-1]) * np.diff(r))  # m^2
         energy_j = self.radiation_energy_ev * EV_J
         return float(np.sqrt(energy_j / (EPSILON0_C * pulse_energy_ns() * 1e-9 * area)))
@@ -208,10 +198,10 @@ class Shower:
         geomagnetic_only drops the charge excess (the pure v x B model)."""
         xy = self.to_shower_plane(ground_xy)
         r = np.hypot(xy[..., 0], xy[..., 1])
-        a = 0.0 if geomagnetic_only else charge_excess_at(r, self.a_rho, self.ring_m)
-        plane = shower_plane_field(xy[..., 0], xy[..., 1], self.sin_alpha, a)
+        a = 0.0 if geomagnetic_only else self.a_rho
+        along_e1, along_e2 = shower_plane_field(xy[..., 0], xy[..., 1], self.sin_alpha, a)
         g = self.amplitude_v_m * lateral_profile(r, self.ring_m, self.falloff_m)
-        return g[..., None] * (plane[..., :1] * self.e1 + plane[..., 1:] * self.e2)
+        return g[..., None] * (along_e1[..., None] * self.e1 + along_e2[..., None] * self.e2)
 
     def fluence_ev_m2(self, ground_xy, geomagnetic_only=False):
         """Energy fluence in eV/m^2 at ground points, in the shower plane."""

@@ -1,0 +1,179 @@
+"""Is every text of a figure legible at the size its screen shows it?
+
+The screens show many pictures shrunk (fitted into a pane, or scaled into a label), so a
+figure's type must be large enough for the displayed picture: every text at least
+MIN_CAP_HEIGHT_PX high (height of a capital letter) at scale 1, at least 4.5:1 in contrast
+against the figure's background, and inside the picture. Exponents and indices of mathtext
+are drawn at 70 % of their text's size and are not held to the rule.
+
+DISPLAY_SCALE gives displayed size / picture size for each picture made with matplotlib,
+from the panes and labels of the forms: a picture fitted into a pane takes
+min(pane width / picture width, pane height / picture height); one shown at natural size, 1.
+"""
+
+import fnmatch
+
+import numpy as np
+
+from matplotlib import colors
+from matplotlib.text import Text
+
+MIN_CAP_HEIGHT_PX = 9.0
+MIN_CONTRAST = 4.5
+CAP_HEIGHT_EM = 0.729  # DejaVu Sans: capital height / font size
+DPI = 100
+
+# name pattern -> (displayed scale, where it is shown)
+DISPLAY_SCALE = {
+    # natural size in the 691 x 640 pane of the properties screen
+    "gr.jpg": (1.0, "properties pane, natural size"),
+    "gr3.jpg": (1.0, "properties pane, natural size"),
+    "gr8.jpg": (1.0, "properties pane, natural size"),
+    "age.png": (1.0, "properties pane, natural size"),
+    "total.png": (1.0, "properties pane, natural size"),
+    "eq.JPG": (1.0, "equations pane, natural size"),
+    # fitted into the 691 x 640 pane of the radio screen
+    "em_mec.PNG": (691 / 872, "radio pane 691 x 640, fitted"),
+    "geom1.png": (1.0, "radio pane 691 x 640, fitted"),
+    # fitted into the 801 x 641 pane of the VXB screen
+    "Grafic_polar_*": (641 / 1000, "VXB pane 801 x 641, fitted"),
+    "Grafic_[Dd]ual_*": (801 / 1575, "VXB pane 801 x 641, fitted"),
+    "angles_good.png": (641 / 1000, "VXB pane 801 x 641, fitted"),
+    "conventie.png": (1.0, "natural size"),
+    "logo*.png": (1.0, "results screen, natural size"),
+    # scaled into the labels of the CONEX page (1260 x 785 pictures)
+    "Proton&Fier_scala_logaritmica.png": (380 / 785, "CONEX label, 380 px high"),
+    "Profile_*zenith-dependency).png": (560 / 1260, "CONEX label, half of the page width"),
+    "Profile_*": (400 / 785, "CONEX label, 400 px high"),
+    "*_distribution(proton_Iron-E19-E20-E21).png": (400 / 785, "CONEX label, 400 px high"),
+    "Proton_Fier_scala_logaritmica.png": (400 / 785, "CONEX label, 400 px high"),
+    "comp_fier_proton_ne_nmu-1.png": (500 / 785, "CONEX label, 500 px high (Romanian page)"),
+    # fitted into the 591 x 559 panes of the comparison and simulation screens
+    "LOG_COREAS_VS_LOG_VXB_*": (559 / 757, "comparison pane 591 x 559, fitted"),
+    "GEOM_ASK_EW_VS_NS_*": (559 / 757, "comparison pane 591 x 559, fitted"),
+    "mean_*": (559 / 757, "comparison pane 591 x 559, fitted"),
+    "*.gif": (1.0, "simulation pane 591 x 559, natural size or larger"),
+}
+
+
+def display_scale(name):
+    for pattern, (scale, _) in DISPLAY_SCALE.items():
+        if fnmatch.fnmatchcase(name, pattern):
+            return scale
+    raise KeyError(f"{name}: no displayed size known")
+
+
+def displayed_cap_height_px(font_size_pt, scale, dpi=DPI):
+    """Height in screen pixels of a capital letter of a font_size_pt text shown at `scale`."""
+    return font_size_pt * dpi / 72.0 * CAP_HEIGHT_EM * scale
+
+
+def _luminance(colour):
+    def channel(c):
+        return c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = (channel(c) for c in colors.to_rgb(colour))
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(foreground, background):
+    """Contrast ratio (L1 + 0.05) / (L2 + 0.05) of two colours, 1 to 21."""
+    a, b = sorted((_luminance(foreground), _luminance(background)), reverse=True)
+    return (a + 0.05) / (b + 0.05)
+
+
+def _background(fig, text):
+    """The colour behind a text: its box, else its axes, else the figure."""
+    box = text.get_bbox_patch()
+    if box is not None and box.get_facecolor()[3] > 0.5:
+        return box.get_facecolor()
+    if text.axes is not None and text.axes.patch.get_facecolor()[3] > 0.5:
+        return text.axes.patch.get_facecolor()
+    return fig.get_facecolor()
+
+
+def _visible_texts(fig):
+    for text in fig.findobj(Text):
+        if not text.get_text().strip() or not text.get_visible() or text.get_alpha() == 0:
+            continue
+        if text.axes is not None and not text.axes.get_visible():
+            continue
+        yield text
+
+
+def smallest_font_pt(scale, dpi=DPI):
+    """The smallest font size whose capitals are MIN_CAP_HEIGHT_PX high when shown at `scale`."""
+    return np.ceil(MIN_CAP_HEIGHT_PX / (dpi / 72.0 * CAP_HEIGHT_EM * scale) * 10.0) / 10.0
+
+
+def smallest_font_px(scale=1.0):
+    """The same in pixels (the em size of a Pillow font) for pictures drawn pixel by pixel."""
+    return np.ceil(MIN_CAP_HEIGHT_PX / (CAP_HEIGHT_EM * scale) * 10.0) / 10.0
+
+
+def _readable_colour(colour, background):
+    """The colour moved towards black (on light ground) or white (on dark) until it reaches
+    MIN_CONTRAST, keeping its hue."""
+    rgb = np.array(colors.to_rgb(colour))
+    target = np.zeros(3) if _luminance(background) > 0.18 else np.ones(3)
+    for step in np.linspace(0.0, 1.0, 41):
+        mixed = rgb + (target - rgb) * step
+        if contrast(mixed, background) >= MIN_CONTRAST:
+            return tuple(mixed)
+    return tuple(target)
+
+
+def enforce(fig, name):
+    """Raises every text of the figure to the smallest legible size where it is shown and
+    darkens (or lightens) any too faint for its background."""
+    floor = smallest_font_pt(display_scale(name))
+    for text in _visible_texts(fig):
+        if text.get_fontsize() < floor:
+            text.set_fontsize(floor)
+        background = _background(fig, text)
+        if contrast(text.get_color(), background) < MIN_CONTRAST:
+            text.set_color(_readable_colour(text.get_color(), background))
+
+
+def _drawn_texts(fig):
+    """The texts matplotlib draws: figure texts, titles, axis labels, drawn tick labels and
+    legends (it keeps tick labels of ticks outside the view, which it does not draw). Uses
+    matplotlib 3.6 internals (_axis_map, _update_ticks) to get exactly the drawn ticks."""
+    texts = list(fig.texts)
+    if fig._suptitle is not None:
+        texts.append(fig._suptitle)
+    legends = list(fig.legends)
+    for ax in fig.axes:
+        texts += list(ax.texts) + [ax.title, ax._left_title, ax._right_title]
+        for axis in ax._axis_map.values():
+            texts.append(axis.label)
+            if ax.axison and axis.get_visible():
+                texts += [t.label1 for t in axis._update_ticks() if t.label1.get_visible()]
+                texts += [t.label2 for t in axis._update_ticks() if t.label2.get_visible()]
+        if ax.get_legend() is not None:
+            legends.append(ax.get_legend())
+    for legend in legends:
+        texts += list(legend.get_texts()) + [legend.get_title()]
+    return [t for t in texts if t.get_visible() and t.get_text().strip()]
+
+
+def problems(fig, name):
+    """Texts of the figure that are too small or too faint where the picture is shown, or that
+    run off the picture."""
+    scale = display_scale(name)
+    found = []
+    fig.draw_without_rendering()  # lays out ticks and labels
+    renderer = fig.canvas.get_renderer()
+    fig_width, fig_height = fig.canvas.get_width_height()
+    for text in _drawn_texts(fig):
+        box = text.get_window_extent(renderer)
+        if box.x0 < -1 or box.y0 < -1 or box.x1 > fig_width + 1 or box.y1 > fig_height + 1:
+            found.append(f"{name}: {text.get_text().strip()[:40]!r} runs off the picture")
+    for text in _visible_texts(fig):
+        content = text.get_text().strip()
+        height = displayed_cap_height_px(text.get_fontsize(), scale)
+        if height < MIN_CAP_HEIGHT_PX - 1e-9:
+            found.append(f"{name}: {content[:40]!r} {height:.1f} px high")
+        ratio = contrast(text.get_color(), _background(fig, text))
+        if ratio < MIN_CONTRAST:
+            found.append(f"{name}: {content[:40]!r} contrast {ratio:.1f}:1")
+    return found

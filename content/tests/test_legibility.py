@@ -1,0 +1,74 @@
+"""Displayed text heights: the scale table follows the forms, and the rule is computed right."""
+
+import os
+import xml.etree.ElementTree as ElementTree
+
+import matplotlib.pyplot as plt
+import pytest
+
+from showerscope_content import catalogue, legibility
+
+SCREENS = os.path.join(os.path.dirname(__file__), "..", "..", "screens")
+
+
+def form_size(form, widget, prop):
+    """(width, height) of a widget's geometry, minimumSize or maximumSize in a form."""
+    root = ElementTree.parse(os.path.join(SCREENS, form)).getroot()
+    for w in root.iter("widget"):
+        if w.get("name") == widget:
+            for p in w.findall("property"):
+                if p.get("name") == prop:
+                    values = {c.tag: int(c.text) for c in p[0]}
+                    return values["width"], values["height"]
+    raise LookupError(f"{form}: {widget} has no {prop}")
+
+
+# picture, its pixel size, and the pane (fitted, keeping the aspect) or label height it is shown in
+SHOWN = [
+    ("em_mec.PNG", (872, 667), form_size("en/radio.ui", "graphicsView", "geometry")),
+    ("Grafic_polar_NS-1.png", (1183, 1000), form_size("en/vxb.ui", "graphicsView", "geometry")),
+    ("Grafic_dual_Polarizare_NS-1.png", (1575, 1145), form_size("en/vxb.ui", "graphicsView", "geometry")),
+    ("angles_good.png", (1078, 1000), form_size("en/vxb.ui", "graphicsView", "geometry")),
+    ("mean_30p.png", (800, 757), form_size("en/comparison.ui", "graphicsView", "maximumSize")),
+    ("Proton&Fier_scala_logaritmica.png", (1260, 785),
+     (10_000, form_size("en/conex.ui", "label_4", "minimumSize")[1])),
+    ("Profile_muons_(proton-E19).png", (1260, 785),
+     (10_000, form_size("en/conex.ui", "label_6", "minimumSize")[1])),
+    ("comp_fier_proton_ne_nmu-1.png", (785, 785),
+     (10_000, form_size("ro/conex.ui", "label_17", "minimumSize")[1])),
+]
+
+
+@pytest.mark.parametrize("name, picture, pane", SHOWN, ids=[s[0] for s in SHOWN])
+def test_the_scale_table_follows_the_forms(name, picture, pane):
+    fitted = min(pane[0] / picture[0], pane[1] / picture[1])
+    assert legibility.display_scale(name) == pytest.approx(fitted, rel=0.01)
+
+
+def test_every_drawn_picture_has_a_displayed_scale():
+    drawn = (catalogue.PROPERTIES + catalogue.CONEX + catalogue.RADIO + catalogue.BROWSER_GIFS
+             + catalogue.COMPARISON + ["eq.JPG", "conventie.png"])
+    for name in drawn:
+        assert 0.3 < legibility.display_scale(name) <= 1.0, name
+
+
+@pytest.mark.parametrize("font_pt, scale, cap_px", [
+    (16.0, 560 / 1260, 7.2),   # a CONEX legend of old, shrunk into half the page
+    (10.0, 1.0, 10.1),
+    (8.9, 1.0, 9.0),
+])
+def test_displayed_capital_height(font_pt, scale, cap_px):
+    assert legibility.displayed_cap_height_px(font_pt, scale) == pytest.approx(cap_px, abs=0.05)
+
+
+def test_small_or_faint_text_is_raised_and_darkened_until_no_problem_remains():
+    assert legibility.contrast("#6B6B6B", "white") >= 4.5  # the footnote grey
+    assert legibility.contrast("#D55E00", "white") < 4.5   # vermillion text is too faint
+    fig = plt.figure(figsize=(4, 3), dpi=100)
+    fig.text(0.1, 0.5, "tiny", fontsize=6)
+    fig.text(0.1, 0.2, "faint", fontsize=24, color="#D55E00")
+    name = "Profile_muons_(iron-E19-zenith-dependency).png"
+    assert len(legibility.problems(fig, name)) == 2
+    legibility.enforce(fig, name)
+    assert legibility.problems(fig, name) == []
+    plt.close(fig)

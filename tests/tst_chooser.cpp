@@ -99,6 +99,39 @@ private slots:
         QCOMPARE(log.events(), expected);
     }
 
+    // Without a mouse: Tab reaches each flag, and Return, Enter or Space opens its menu.
+    void keyboardChoosesEachLanguage_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("English, Return") << "pushButton" << int(Qt::Key_Return) << "Dialog";
+        QTest::newRow("English, Enter") << "pushButton" << int(Qt::Key_Enter) << "Dialog";
+        QTest::newRow("English, Space") << "pushButton" << int(Qt::Key_Space) << "Dialog";
+        QTest::newRow("Romanian, Return") << "pushButton_2" << int(Qt::Key_Return) << "Dialogr";
+        QTest::newRow("Romanian, Space") << "pushButton_2" << int(Qt::Key_Space) << "Dialogr";
+    }
+
+    void keyboardChoosesEachLanguage()
+    {
+        QFETCH(QString, flag);
+        QFETCH(int, key);
+        QFETCH(QString, menu);
+        SoundLog log;
+        MainWindow w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *target = w.findChild<QPushButton *>(flag);
+        for (int i = 0; i < 3 && QApplication::focusWidget() != target; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &w, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(whileModal([&] { QTest::keyClick(target, Qt::Key(key)); }), menu);
+        QVERIFY(!w.isVisible());
+    }
+
     // The chooser's close asks the application to quit; the menu opened right after must
     // survive that request, and the program must end when the menu closes.
     void menuOutlivesTheChoosersQuitRequest_data()

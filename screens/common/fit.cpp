@@ -86,8 +86,10 @@ public:
         : QObject(area), m_area(area), m_content(content), m_close(close), m_closeRect(closeRect)
     {
         area->viewport()->installEventFilter(this);
-        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-            if (now && m_content->isAncestorOf(now))
+        // Only a focus move inside the window scrolls: the first focus given when the window
+        // opens leaves it at the top.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+            if (old && now && old->window() == now->window() && m_content->isAncestorOf(now))
                 m_area->ensureWidgetVisible(now);
         });
     }
@@ -126,7 +128,6 @@ void wrapInScrollArea(QWidget *window, QScrollArea *area, const QSize &design)
 {
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("fitContents"));
-    content->setAutoFillBackground(false);
     QWidgetList stacking;
     for (QObject *child : window->children()) {
         auto *widget = qobject_cast<QWidget *>(child);
@@ -152,6 +153,7 @@ void wrapInScrollArea(QWidget *window, QScrollArea *area, const QSize &design)
         content->layout()->activate();
 
     area->setWidget(content);
+    content->setAutoFillBackground(false); // the window's own background shows through
 
     // The CLOSE button leaves the scrolled content for the window itself; a stand-in of its
     // size keeps its place in a layout.

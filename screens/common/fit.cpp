@@ -23,24 +23,24 @@ void enableHighDpiScaling()
 #endif
 }
 
-Plan plan(QSize window, const QRect &available, const QMargins &frame, int scrollBar)
+Plan plan(QSize window, const QRect &available, const QMargins &frame, int scrollBar, int strip)
 {
     const QSize room(qMax(1, available.width() - frame.left() - frame.right()),
                      qMax(1, available.height() - frame.top() - frame.bottom()));
-    bool across = window.width() > room.width();
-    bool down = window.height() > room.height();
-    // A scroll bar in one direction takes room from the other.
-    if (across && !down)
-        down = window.height() + scrollBar > room.height();
-    if (down && !across)
-        across = window.width() + scrollBar > room.width();
-
     Plan result;
-    result.scrolled = across || down;
+    result.scrolled = window.width() > room.width() || window.height() > room.height();
     QSize size = window;
     if (result.scrolled) {
+        // Scrolled content sits above the strip; a scroll bar in one direction takes room from
+        // the other.
+        bool across = window.width() > room.width();
+        bool down = window.height() + strip > room.height();
+        if (across && !down)
+            down = window.height() + strip + scrollBar > room.height();
+        if (down && !across)
+            across = window.width() + scrollBar > room.width();
         size.setWidth(across ? room.width() : window.width() + scrollBar);
-        size.setHeight(down ? room.height() : window.height() + scrollBar);
+        size.setHeight(down ? room.height() : window.height() + strip + (across ? scrollBar : 0));
     }
     const QPoint topLeft(available.x() + frame.left() + (room.width() - size.width()) / 2,
                          available.y() + frame.top() + (room.height() - size.height()) / 2);
@@ -74,39 +74,42 @@ QAbstractButton *closeButtonOf(QWidget *window)
     return nullptr;
 }
 
-// Keeps a scrolled window's CLOSE button in view. Along each direction the button stays where
-// the form put it when that place is inside the viewport; otherwise it keeps its distance from
-// the far edge. At one end of the scroll range it then covers exactly its own old place, so no
-// content stays hidden behind it. Also scrolls each control that takes the keyboard focus into
-// view.
+// The strip below a scrolled window's content holds its CLOSE button, at the form's distance
+// from the left edge when that lies in view, otherwise at its distance from the right edge.
+// Also scrolls each control that takes the keyboard focus into view.
 class Keeper : public QObject
 {
 public:
-    Keeper(QScrollArea *area, QWidget *content, QAbstractButton *close, const QRect &closeRect)
-        : QObject(area), m_area(area), m_content(content), m_close(close), m_closeRect(closeRect)
+    explicit Keeper(QScrollArea *area) : QObject(area), m_area(area)
     {
         area->viewport()->installEventFilter(this);
         // Only a focus move inside the window scrolls: the first focus given when the window
         // opens leaves it at the top.
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-            if (old && now && old->window() == now->window() && m_content->isAncestorOf(now))
+            if (old && now && old->window() == now->window() && m_area->widget()->isAncestorOf(now))
                 m_area->ensureWidgetVisible(now);
         });
+    }
+
+    void keep(QAbstractButton *close, const QRect &closeRect)
+    {
+        m_close = close;
+        m_closeRect = closeRect;
+        place();
     }
 
     void place()
     {
         if (!m_close)
             return;
-        const QSize viewport = m_area->viewport()->size();
-        const QSize content = m_content->size();
-        const auto along = [](int at, int length, int room, int full) {
-            return at + length <= room ? at : qMax(0, at - (full - room));
-        };
-        const QPoint at(along(m_closeRect.x(), m_closeRect.width(), viewport.width(), content.width()),
-                        along(m_closeRect.y(), m_closeRect.height(), viewport.height(), content.height()));
-        m_close->setGeometry(QRect(m_area->pos() + at, m_closeRect.size()));
+        const int room = m_area->viewport()->width();
+        const int full = m_area->widget()->width();
+        const int x = m_closeRect.right() < room ? m_closeRect.x()
+                                                 : qMax(0, m_closeRect.x() - (full - room));
+        m_close->move(x, StripMargin);
     }
+
+    static constexpr int StripMargin = 4;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -118,7 +121,6 @@ protected:
 
 private:
     QScrollArea *m_area;
-    QWidget *m_content;
     QPointer<QAbstractButton> m_close;
     QRect m_closeRect;
 };
@@ -154,24 +156,29 @@ void wrapInScrollArea(QWidget *window, QScrollArea *area, const QSize &design)
 
     area->setWidget(content);
     content->setAutoFillBackground(false); // the window's own background shows through
+}
 
-    // The CLOSE button leaves the scrolled content for the window itself; a stand-in of its
-    // size keeps its place in a layout.
+// Moves the CLOSE button out of the scrolled content into a strip of its own; a stand-in of
+// its size keeps its place in a layout. Returns the strip, or nullptr without a CLOSE button.
+QWidget *closeStrip(QWidget *window, QScrollArea *area, Keeper *keeper)
+{
     QAbstractButton *close = closeButtonOf(window);
-    QRect closeRect;
-    if (close) {
-        closeRect = QRect(close->mapTo(content, QPoint(0, 0)), close->size());
-        if (QWidget *holder = close->parentWidget(); holder && holder->layout()) {
-            auto *standIn = new QWidget;
-            standIn->setFixedSize(close->size());
-            delete holder->layout()->replaceWidget(close, standIn);
-        }
-        close->setParent(window);
-        close->setGeometry(closeRect);
-        close->raise();
+    if (!close)
+        return nullptr;
+    const QRect closeRect(close->mapTo(area->widget(), QPoint(0, 0)), close->size());
+    if (QWidget *holder = close->parentWidget(); holder && holder->layout()) {
+        auto *standIn = new QWidget;
+        standIn->setFixedSize(close->size());
+        delete holder->layout()->replaceWidget(close, standIn);
     }
-    auto *keeper = new Keeper(area, content, close, closeRect);
-    keeper->place();
+    auto *strip = new QWidget(window);
+    strip->setObjectName(QStringLiteral("fitCloseStrip"));
+    strip->setFixedHeight(closeRect.height() + 2 * Keeper::StripMargin);
+    close->setParent(strip);
+    close->resize(closeRect.size());
+    close->show();
+    keeper->keep(close, closeRect);
+    return strip;
 }
 
 } // namespace
@@ -195,7 +202,7 @@ void toScreen(QWidget *window, const QWidget *opener)
     auto *area = new QScrollArea(window);
     const int scrollBar = qMax(area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area),
                                area->verticalScrollBar()->sizeHint().width());
-    const Plan where = plan(design, screen->availableGeometry(), frame, scrollBar);
+    Plan where = plan(design, screen->availableGeometry(), frame, scrollBar, 0);
     if (!where.scrolled) {
         delete area;
     } else {
@@ -204,14 +211,17 @@ void toScreen(QWidget *window, const QWidget *opener)
         area->setFocusPolicy(Qt::NoFocus);
         area->viewport()->setAutoFillBackground(false);
         wrapInScrollArea(window, area, design);
+        QWidget *strip = closeStrip(window, area, new Keeper(area));
         // Taken after the form's own layout has moved into the content.
         auto *fill = new QVBoxLayout(window);
         fill->setContentsMargins(0, 0, 0, 0);
-        fill->addWidget(area);
+        fill->setSpacing(0);
+        fill->addWidget(area, 1);
+        if (strip)
+            fill->addWidget(strip);
+        where = plan(design, screen->availableGeometry(), frame, scrollBar, strip ? strip->height() : 0);
         window->setMinimumSize(where.geometry.size());
         window->resize(where.geometry.size());
-        area->resize(where.geometry.size());
-        area->lower();
     }
     window->move(where.geometry.topLeft() - QPoint(frame.left(), frame.top()));
 }

@@ -9,7 +9,8 @@ class QWidget;
 
 // Placing windows on the screen that shows their opener. A window that fits keeps its design
 // size and is centred; a window larger than the screen's free area is shown at the largest size
-// that fits, its content at design size inside a scroll area, and its CLOSE button kept in view.
+// that fits, its content at design size inside a scroll area, and its CLOSE button in a strip
+// below the content, always in view.
 namespace fit {
 
 // Turns on the toolkit's high-DPI scaling and sharp pixmaps. Call before the application
@@ -23,8 +24,9 @@ struct Plan
 };
 
 // Where a window of client size `window` goes on a screen whose free area is `available`, the
-// window frame adding `frame` around the client area, a scroll bar being `scrollBar` thick.
-Plan plan(QSize window, const QRect &available, const QMargins &frame, int scrollBar);
+// window frame adding `frame` around the client area, a scroll bar being `scrollBar` thick. A
+// window that does not fit scrolls, and then also shows a strip `strip` high below its content.
+Plan plan(QSize window, const QRect &available, const QMargins &frame, int scrollBar, int strip);
 
 // Captions of the buttons that close a screen; such a button stays in view when content scrolls.
 const QStringList &closeCaptions();

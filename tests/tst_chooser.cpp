@@ -1,11 +1,14 @@
 // The language chooser: its fixed form, the order of closing and sound, and that the menu it
 // opens keeps the program alive until the menu itself is closed.
 #include "chooser/mainwindow.h"
+#include "common/fit.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QtTest>
 
@@ -130,6 +133,25 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), target);
         QCOMPARE(whileModal([&] { QTest::keyClick(target, Qt::Key(key)); }), menu);
         QVERIFY(!w.isVisible());
+    }
+
+    // The offscreen screen (800 x 600) is narrower than the chooser: its central widget scrolls
+    // at design size and CLOSE stays on the window.
+    void fittedChooserKeepsCloseInView()
+    {
+        MainWindow w;
+        fit::toScreen(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(w.width() <= free.width() && w.height() <= free.height());
+        auto *area = w.findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+        QVERIFY(area);
+        QCOMPARE(area->widget()->objectName(), QStringLiteral("centralWidget"));
+        QCOMPARE(area->widget()->size(), QSize(832, 545));
+        auto *close = w.findChild<QPushButton *>(QStringLiteral("pushButton_3"));
+        QVERIFY(close->isVisible());
+        QVERIFY(w.rect().contains(QRect(close->mapTo(&w, QPoint(0, 0)), close->size())));
     }
 
     // The chooser's close asks the application to quit; the menu opened right after must

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QBoxLayout>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
@@ -64,9 +65,9 @@ QWidget *currentOpener()
 
 namespace {
 
-QAbstractButton *closeButtonOf(QWidget *window)
+QAbstractButton *closeButtonOf(QWidget *content)
 {
-    const auto buttons = window->findChildren<QAbstractButton *>();
+    const auto buttons = content->findChildren<QAbstractButton *>();
     for (QAbstractButton *button : buttons) {
         if (closeCaptions().contains(button->text().trimmed()))
             return button;
@@ -125,9 +126,18 @@ private:
     QRect m_closeRect;
 };
 
-// Moves everything the window shows into a scroll area's content widget of the design size.
+// Moves everything the window shows into a scroll area's content widget of the design size. A
+// main window's central widget becomes that content as it is.
 void wrapInScrollArea(QWidget *window, QScrollArea *area, const QSize &design)
 {
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(window)) {
+        QWidget *central = mainWindow->takeCentralWidget();
+        central->setMinimumSize(design); // not laid out yet: it would fill the whole window
+        central->resize(design);
+        area->setWidget(central);
+        central->setAutoFillBackground(false);
+        return;
+    }
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("fitContents"));
     QWidgetList stacking;
@@ -160,9 +170,9 @@ void wrapInScrollArea(QWidget *window, QScrollArea *area, const QSize &design)
 
 // Moves the CLOSE button out of the scrolled content into a strip of its own; a stand-in of
 // its size keeps its place in a layout. Returns the strip, or nullptr without a CLOSE button.
-QWidget *closeStrip(QWidget *window, QScrollArea *area, Keeper *keeper)
+QWidget *closeStrip(QWidget *host, QScrollArea *area, Keeper *keeper)
 {
-    QAbstractButton *close = closeButtonOf(window);
+    QAbstractButton *close = closeButtonOf(area->widget());
     if (!close)
         return nullptr;
     const QRect closeRect(close->mapTo(area->widget(), QPoint(0, 0)), close->size());
@@ -171,7 +181,7 @@ QWidget *closeStrip(QWidget *window, QScrollArea *area, Keeper *keeper)
         standIn->setFixedSize(close->size());
         delete holder->layout()->replaceWidget(close, standIn);
     }
-    auto *strip = new QWidget(window);
+    auto *strip = new QWidget(host);
     strip->setObjectName(QStringLiteral("fitCloseStrip"));
     strip->setFixedHeight(closeRect.height() + 2 * Keeper::StripMargin);
     close->setParent(strip);
@@ -199,27 +209,35 @@ void toScreen(QWidget *window, const QWidget *opener)
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     }
     const QSize design = window->size();
-    auto *area = new QScrollArea(window);
+    // The scroll area and the CLOSE strip fill the window, or a main window's central widget.
+    auto *mainWindow = qobject_cast<QMainWindow *>(window);
+    auto *area = new QScrollArea;
     const int scrollBar = qMax(area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area),
                                area->verticalScrollBar()->sizeHint().width());
     Plan where = plan(design, screen->availableGeometry(), frame, scrollBar, 0);
-    if (!where.scrolled) {
+    if (!where.scrolled || (mainWindow && !mainWindow->centralWidget())) {
         delete area;
     } else {
+        QWidget *host = mainWindow ? new QWidget : window;
+        area->setParent(host);
         area->setObjectName(QStringLiteral("fitScrollArea"));
         area->setFrameShape(QFrame::NoFrame);
         area->setFocusPolicy(Qt::NoFocus);
         area->viewport()->setAutoFillBackground(false);
         wrapInScrollArea(window, area, design);
-        QWidget *strip = closeStrip(window, area, new Keeper(area));
+        QWidget *strip = closeStrip(host, area, new Keeper(area));
         // Taken after the form's own layout has moved into the content.
-        auto *fill = new QVBoxLayout(window);
+        auto *fill = new QVBoxLayout(host);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->setSpacing(0);
         fill->addWidget(area, 1);
         if (strip)
             fill->addWidget(strip);
+        if (mainWindow)
+            mainWindow->setCentralWidget(host);
         where = plan(design, screen->availableGeometry(), frame, scrollBar, strip ? strip->height() : 0);
+        // The strip may make a short window taller than its design.
+        window->setMaximumSize(window->maximumSize().expandedTo(where.geometry.size()));
         window->setMinimumSize(where.geometry.size());
         window->resize(where.geometry.size());
     }

@@ -1,5 +1,6 @@
 #include "chooser/mainwindow.h"
 #include "commandline.h"
+#include "common/fit.h"
 #include "common/fonts.h"
 #include "common/look.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     const commandline::Options options = commandline::parse(argc, argv);
     if (options.exitStatus >= 0)
         return options.exitStatus; // --help, --version or a usage error, already printed
+    fit::enableHighDpiScaling();
     fonts::installSubstitutes();
     commandline::DisplayGuard display;
     QApplication app(argc, argv);
@@ -25,6 +27,7 @@ int main(int argc, char *argv[])
     }
     MainWindow chooser(nullptr);
     chooser.setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
+    fit::toScreen(&chooser);
     chooser.show();
     return app.exec();
 }

@@ -3,6 +3,7 @@
 // The cold-start figures run this same program as a child process in two modes: the chooser
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
+#include "common/fit.h"
 #include "common/fonts.h"
 #include "common/graphlabels.h"
 #include "common/look.h"
@@ -86,6 +87,7 @@ private:
 // Runs one cold start in this process: "chooser" or "minimal".
 int childStart(const QString &mode, int argc, char **argv)
 {
+    fit::enableHighDpiScaling();
     fonts::installSubstitutes();
     QApplication app(argc, argv);
     FirstPaint watcher(true);
@@ -263,6 +265,7 @@ int main(int argc, char *argv[])
         << " ms | |\n| ratio | " << QString::number(chooser / minimal, 'f', 2) << " | at most 1.2 |\n";
     out.flush();
 
+    fit::enableHighDpiScaling();
     fonts::installSubstitutes();
     QApplication app(argc, argv);
     look::install();

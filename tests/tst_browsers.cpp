@@ -6,8 +6,10 @@
 #include "common/selection.h"
 #include "common/sound.h"
 #include "en/comparison.h"
+#include "en/results.h"
 #include "en/simulations.h"
 #include "ro/comparison.h"
+#include "ro/results.h"
 #include "ro/simulations.h"
 
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStyleOptionButton>
+#include <QScrollArea>
 #include <QtTest>
 
 #include <memory>
@@ -159,6 +162,8 @@ private slots:
     void scenesAndMoviesStayFew();
     void zenithGridLeavesColumnTwoEmpty_data();
     void zenithGridLeavesColumnTwoEmpty();
+    void tabReachesEveryControlInView_data();
+    void tabReachesEveryControlInView();
 };
 
 void TestBrowsers::cleanup()
@@ -511,6 +516,67 @@ void TestBrowsers::zenithGridLeavesColumnTwoEmpty()
     QCOMPARE(cells, QStringList({"0,0:10 1x1", "0,1:20 1x1", "0,2:-", "0,3:30 1x1",
                                  "1,0:40 1x1", "1,1:50 1x1", "1,2:-", "1,3:60 1x1",
                                  "2,0:-", "2,1:70 1x1", "2,2:-", "2,3:-"}));
+}
+
+void TestBrowsers::tabReachesEveryControlInView_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("browser");
+    QTest::newRow("Dialog11") << "Dialog10" << "pushButton_2" << "Dialog11";
+    QTest::newRow("Dialogr11") << "Dialogr10" << "pushButton_2" << "Dialogr11";
+    QTest::newRow("Dialog12") << "Dialog10" << "pushButton_3" << "Dialog12";
+    QTest::newRow("Dialogr12r") << "Dialogr10" << "pushButton_3" << "Dialogr12r";
+}
+
+// Opened as the user opens it (fitted into the 800 x 600 offscreen screen, so it scrolls) and
+// showing a picture or animation, the browser is walked with Tab alone: every check box and
+// zenith button takes the focus, and each one that does is scrolled into view.
+void TestBrowsers::tabReachesEveryControlInView()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, button);
+    QFETCH(QString, browser);
+    sound::setBackend([](const QString &) {});
+    auto results = newScreen(menu);
+    results->show();
+    QVERIFY(QTest::qWaitForWindowExposed(results.get()));
+    QStringList unreached, outOfView;
+    const QString opened = whileModal([&] { results->findChild<QPushButton *>(button)->click(); },
+                                      [&](QWidget *screen) {
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen))
+            unreached << QStringLiteral("(window not active)");
+        // An animation in a pane must not keep the focus in its view.
+        box(screen, QStringLiteral("checkBox"))->click();
+        screen->findChild<QPushButton *>(QStringLiteral("pushButton_4"))->click();
+        auto *area = screen->findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+        QSet<QWidget *> reached;
+        for (int i = 0; i < 60; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : screen, Qt::Key_Tab);
+            focus = QApplication::focusWidget();
+            if (!focus)
+                continue;
+            reached.insert(focus);
+            if (area && area->widget()->isAncestorOf(focus)) {
+                const QRect shown(focus->mapTo(area->viewport(), QPoint(0, 0)), focus->size());
+                // A control is shown whole; a pane larger than the viewport at least in part.
+                const bool inView = qobject_cast<QAbstractButton *>(focus)
+                                        ? area->viewport()->rect().contains(shown)
+                                        : area->viewport()->rect().intersects(shown);
+                if (!inView)
+                    outOfView << focus->objectName();
+            }
+        }
+        for (QAbstractButton *control : screen->findChildren<QAbstractButton *>()) {
+            if (!reached.contains(control))
+                unreached << control->objectName();
+        }
+    });
+    QCOMPARE(opened, browser);
+    QCOMPARE(unreached, QStringList());
+    QCOMPARE(outOfView, QStringList());
 }
 
 QTEST_MAIN(TestBrowsers)

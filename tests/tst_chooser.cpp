@@ -1,11 +1,14 @@
 // The language chooser: its fixed form, the order of closing and sound, and that the menu it
 // opens keeps the program alive until the menu itself is closed.
 #include "chooser/mainwindow.h"
+#include "common/fit.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QtTest>
 
@@ -97,6 +100,58 @@ private slots:
             QVERIFY(!visibleWhenOpened);
         }
         QCOMPARE(log.events(), expected);
+    }
+
+    // Without a mouse: Tab reaches each flag, and Return, Enter or Space opens its menu.
+    void keyboardChoosesEachLanguage_data()
+    {
+        QTest::addColumn<QString>("flag");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("English, Return") << "pushButton" << int(Qt::Key_Return) << "Dialog";
+        QTest::newRow("English, Enter") << "pushButton" << int(Qt::Key_Enter) << "Dialog";
+        QTest::newRow("English, Space") << "pushButton" << int(Qt::Key_Space) << "Dialog";
+        QTest::newRow("Romanian, Return") << "pushButton_2" << int(Qt::Key_Return) << "Dialogr";
+        QTest::newRow("Romanian, Space") << "pushButton_2" << int(Qt::Key_Space) << "Dialogr";
+    }
+
+    void keyboardChoosesEachLanguage()
+    {
+        QFETCH(QString, flag);
+        QFETCH(int, key);
+        QFETCH(QString, menu);
+        SoundLog log;
+        MainWindow w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *target = w.findChild<QPushButton *>(flag);
+        for (int i = 0; i < 3 && QApplication::focusWidget() != target; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &w, Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(whileModal([&] { QTest::keyClick(target, Qt::Key(key)); }), menu);
+        QVERIFY(!w.isVisible());
+    }
+
+    // The offscreen screen (800 x 600) is narrower than the chooser: its central widget scrolls
+    // at design size and CLOSE stays on the window.
+    void fittedChooserKeepsCloseInView()
+    {
+        MainWindow w;
+        fit::toScreen(&w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(w.width() <= free.width() && w.height() <= free.height());
+        auto *area = w.findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+        QVERIFY(area);
+        QCOMPARE(area->widget()->objectName(), QStringLiteral("centralWidget"));
+        QCOMPARE(area->widget()->size(), QSize(832, 545));
+        auto *close = w.findChild<QPushButton *>(QStringLiteral("pushButton_3"));
+        QVERIFY(close->isVisible());
+        QVERIFY(w.rect().contains(QRect(close->mapTo(&w, QPoint(0, 0)), close->size())));
     }
 
     // The chooser's close asks the application to quit; the menu opened right after must

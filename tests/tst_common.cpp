@@ -1,8 +1,12 @@
-// The shared screen behaviour: text loading, image and animation panes, click sounds, and the
-// buttons that keep their last press marked.
+// The shared screen behaviour: text loading, image and animation panes, click sounds, the
+// buttons that keep their last press marked, and fitting windows into the screen.
+#include "common/fit.h"
+#include "common/modal.h"
 #include "common/panes.h"
 #include "common/sound.h"
 #include "common/textpane.h"
+#include "en/conex.h"
+#include "en/properties.h"
 #include "testsupport.h"
 
 #include <QAbstractButton>
@@ -15,6 +19,10 @@
 #include <QLabel>
 #include <QMovie>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -40,6 +48,8 @@ QRect shownRect(QGraphicsView *view)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QMargins)
 
 class tst_Common : public QObject
 {
@@ -202,6 +212,110 @@ private slots:
         QCOMPARE(log.sounds(), QStringList{QStringLiteral("sound::/click4.wav")});
         QCOMPARE(textPane.toPlainText(), text::read(QStringLiteral(":/file2.txt")));
         QVERIFY(!textPane.toPlainText().isEmpty());
+    }
+
+    // Client rectangle and scroll need of a window on a screen's free area (16 px scroll bars).
+    void fitPlan_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QMargins>("frame");
+        QTest::addColumn<int>("strip");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<bool>("scrolled");
+        const QRect laptop(0, 0, 1366, 768);
+        QTest::newRow("fits: centred, design size") << QSize(1024, 768) << laptop << QMargins() << 0
+                                                    << QRect(171, 0, 1024, 768) << false;
+        QTest::newRow("exactly the screen") << QSize(1366, 768) << laptop << QMargins() << 0 << laptop << false;
+        QTest::newRow("too wide: its scroll bar still fits below")
+            << QSize(1400, 730) << laptop << QMargins() << 0 << QRect(0, 11, 1366, 746) << true;
+        QTest::newRow("too tall: its scroll bar still fits beside")
+            << QSize(1237, 950) << laptop << QMargins() << 0 << QRect(56, 0, 1253, 768) << true;
+        QTest::newRow("too tall, and the scroll bar makes it too wide")
+            << QSize(1360, 770) << laptop << QMargins() << 0 << laptop << true;
+        QTest::newRow("both ways") << QSize(1400, 950) << QRect(0, 0, 1280, 720) << QMargins() << 0
+                                   << QRect(0, 0, 1280, 720) << true;
+        QTest::newRow("frame and panel taken off")
+            << QSize(1344, 756) << QRect(0, 0, 1366, 740) << QMargins(1, 30, 1, 1) << 0
+            << QRect(3, 30, 1360, 709) << true;
+        QTest::newRow("too wide: with the CLOSE strip it scrolls down too")
+            << QSize(1400, 730) << laptop << QMargins() << 60 << laptop << true;
+        QTest::newRow("too tall: the strip changes nothing")
+            << QSize(1237, 950) << laptop << QMargins() << 60 << QRect(56, 0, 1253, 768) << true;
+        QTest::newRow("fits: no strip") << QSize(1024, 700) << laptop << QMargins() << 60
+                                        << QRect(171, 34, 1024, 700) << false;
+        QTest::newRow("second screen, fits") << QSize(1212, 818) << QRect(1920, 40, 1920, 1040)
+                                             << QMargins() << 0 << QRect(2274, 151, 1212, 818) << false;
+        QTest::newRow("second screen, too tall") << QSize(1212, 818) << QRect(1920, 40, 1366, 728)
+                                                 << QMargins() << 0 << QRect(1989, 40, 1228, 728) << true;
+    }
+
+    void fitPlan()
+    {
+        QFETCH(QSize, window);
+        QFETCH(QRect, available);
+        QFETCH(QMargins, frame);
+        QFETCH(int, strip);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, scrolled);
+        const fit::Plan plan = fit::plan(window, available, frame, 16, strip);
+        QCOMPARE(plan.geometry, geometry);
+        QCOMPARE(plan.scrolled, scrolled);
+    }
+
+    // A window that fits keeps its size and its widgets; it is only centred.
+    void fittingWindowIsOnlyCentred()
+    {
+        QDialog dialog;
+        dialog.resize(300, 200);
+        auto *button = new QPushButton(QStringLiteral("CLOSE"), &dialog);
+        button->setGeometry(10, 10, 100, 30);
+        fit::toScreen(&dialog);
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(dialog.size(), QSize(300, 200));
+        QCOMPARE(dialog.pos(), free.center() - QPoint(149, 99));
+        QCOMPARE(button->parentWidget(), &dialog);
+        QVERIFY(!dialog.findChild<QScrollArea *>());
+    }
+
+    // The offscreen screen (800 x 600) is smaller than the CONEX page: opened from the
+    // properties screen it fits the screen, its content scrolls at design size, and its Close
+    // button sits below the content, in view and over none of it, at every scroll position.
+    void largerWindowScrollsAndKeepsCloseInView()
+    {
+        Dialog1 opener;
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&opener));
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(free.height() < 818);
+        QStringList faults;
+        bool closed = false;
+        const QString opened = whileModal(
+            [&] { QTest::mouseClick(opener.findChild<QPushButton *>("pushButton_8"), Qt::LeftButton); },
+            [&](QWidget *screen) {
+                auto *area = screen->findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+                auto *close = screen->findChild<QPushButton *>(QStringLiteral("pushButton"));
+                if (!free.contains(screen->geometry()) || !area || !close) {
+                    faults << QStringLiteral("not fitted");
+                    return;
+                }
+                if (area->widget()->size() != QSize(1212, 818))
+                    faults << QStringLiteral("content not at design size");
+                const QRect content(area->viewport()->mapTo(screen, QPoint(0, 0)), area->viewport()->size());
+                for (int step : {0, 1, 2}) {
+                    QScrollBar *bar = area->verticalScrollBar();
+                    bar->setValue(bar->maximum() * step / 2);
+                    QCoreApplication::processEvents();
+                    const QRect shown(close->mapTo(screen, QPoint(0, 0)), close->size());
+                    if (!close->isVisible() || !screen->rect().contains(shown) || shown.intersects(content))
+                        faults << QStringLiteral("Close hidden or over content at step %1").arg(step);
+                }
+                QTest::mouseClick(close, Qt::LeftButton);
+                closed = !screen->isVisible();
+            });
+        QCOMPARE(opened, QStringLiteral("Dialog13"));
+        QCOMPARE(faults, QStringList());
+        QVERIFY(closed);
     }
 
     // The real player keeps one effect per sound however often it plays, and a missing file

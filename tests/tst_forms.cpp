@@ -1,8 +1,8 @@
 // Every form follows the shared conventions: the screen's object name is its class name, image
 // buttons carry the standard face rule for their own name, and a background picture is set by
-// the ID-selector rule (bk13.jpg for the menus, bk1.jpg elsewhere). Screens that are still empty
-// have no style sheets and so pass trivially. Buttons made to keep their last press marked carry
-// the form's rule followed by the marked face.
+// the ID-selector rule (bk13.jpg for the menus, bk1.jpg elsewhere), and a button without a caption
+// has an accessible name. Screens that are still empty have no style sheets and so pass trivially.
+// Buttons made to keep their last press marked carry the form's rule followed by the marked face.
 #include "testsupport.h"
 
 #include "chooser/mainwindow.h"
@@ -35,6 +35,7 @@
 #include "ro/simulations.h"
 #include "ro/vxb.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QtTest>
 
@@ -123,6 +124,12 @@ void tst_Forms::formFollowsConventions()
         const QString marked = standard + look::markedButton(name);
         QCOMPARE(normalised(button->styleSheet()),
                  normalised(button->isCheckable() ? marked : standard));
+    }
+
+    // A button that shows only a picture is named for screen readers.
+    for (QAbstractButton *button : widget->findChildren<QAbstractButton *>()) {
+        if (button->text().trimmed().isEmpty())
+            QVERIFY2(!button->accessibleName().isEmpty(), qPrintable(button->objectName()));
     }
 
     // The chooser's background is given by the program's entry, not by its form.

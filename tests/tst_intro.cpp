@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include "common/fonts.h"
+#include "common/keyboard.h"
 #include "en/intro.h"
 #include "ro/intro.h"
 
@@ -52,6 +53,8 @@ private slots:
     void textPaneShowsWholeText();
     void closePlaysSoundAndCloses_data();
     void closePlaysSoundAndCloses();
+    void tabLeavesTheAnimations_data();
+    void tabLeavesTheAnimations();
 };
 
 void tst_Intro::initTestCase()
@@ -265,6 +268,30 @@ void tst_Intro::closePlaysSoundAndCloses()
     QTest::mouseClick(close, Qt::LeftButton);
     QCOMPARE(log.events(), QStringList{QStringLiteral("sound::/click6.wav")});
     QVERIFY(!screen->isVisible());
+}
+
+void tst_Intro::tabLeavesTheAnimations_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    QTest::newRow("ro") << "ro";
+}
+
+// The animation panes must not hold the focus: Tab from the first pane reaches CLOSE.
+void tst_Intro::tabLeavesTheAnimations()
+{
+    QFETCH(QString, language);
+    auto dialog = makeIntro(language);
+    keyboard::prepare(dialog.get());
+    dialog->show();
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto *close = dialog->findChild<QPushButton *>(QStringLiteral("pushButton"));
+    for (int i = 0; i < 20 && QApplication::focusWidget() != close; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : dialog.get(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget(), close);
 }
 
 QTEST_MAIN(tst_Intro)

@@ -3,7 +3,7 @@
 #include "look.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
+#include <QPointer>
 #include <QVariant>
 
 namespace marking {
@@ -11,25 +11,62 @@ namespace {
 
 const char *const PreviousProperty = "showerscope.markedBeforePress";
 
+// The buttons of one screen that share a mark. It is deliberately not a QButtonGroup: the
+// toolkit lets Tab reach only one button of a group (the arrow keys move within it), and
+// every zenith and topic button must be reachable by Tab.
+class MarkedSet : public QObject
+{
+public:
+    using QObject::QObject;
+
+    QAbstractButton *marked() const
+    {
+        for (const QPointer<QAbstractButton> &button : buttons) {
+            if (button && button->isChecked())
+                return button;
+        }
+        return nullptr;
+    }
+
+    QList<QPointer<QAbstractButton>> buttons;
+    bool unmarking = false; // set while a press that showed nothing is taken back
+};
+
+MarkedSet *setOf(const QAbstractButton *button)
+{
+    return dynamic_cast<MarkedSet *>(button->property("showerscope.markedSet").value<QObject *>());
+}
+
 } // namespace
 
-QButtonGroup *keepLastPressedMarked(QWidget *screen, const QList<QAbstractButton *> &buttons)
+void keepLastPressedMarked(QWidget *screen, const QList<QAbstractButton *> &buttons)
 {
-    auto *group = new QButtonGroup(screen);
-    group->setExclusive(true);
+    auto *set = new MarkedSet(screen);
     for (QAbstractButton *button : buttons) {
         if (!button)
             continue;
         button->setCheckable(true);
         button->setStyleSheet(button->styleSheet() + look::markedButton(button->objectName()));
-        group->addButton(button);
+        button->setProperty("showerscope.markedSet", QVariant::fromValue<QObject *>(set));
+        set->buttons.append(button);
         // A press (mouse, key or click()) comes before the toggle: remember what was marked.
-        QObject::connect(button, &QAbstractButton::pressed, group, [group, button] {
-            QObject *before = group->checkedButton(); // a button of the same screen, or none
-            button->setProperty(PreviousProperty, QVariant::fromValue(before));
+        QObject::connect(button, &QAbstractButton::pressed, set, [set, button] {
+            button->setProperty(PreviousProperty, QVariant::fromValue<QObject *>(set->marked()));
+        });
+        // Marking one clears the others; a press on the marked one leaves it marked.
+        QObject::connect(button, &QAbstractButton::toggled, set, [set, button](bool on) {
+            if (set->unmarking)
+                return;
+            if (on) {
+                for (const QPointer<QAbstractButton> &other : set->buttons) {
+                    if (other && other != button && other->isChecked())
+                        other->setChecked(false);
+                }
+            } else if (!set->marked()) {
+                button->setChecked(true);
+            }
         });
     }
-    return group;
 }
 
 void undoPress(QAbstractButton *pressed)
@@ -44,16 +81,15 @@ void undoPress(QAbstractButton *pressed)
     if (before == pressed)
         return; // pressed again while marked: it stays marked
     if (before) {
-        before->setChecked(true); // the exclusive group clears the pressed one
+        before->setChecked(true); // marking it clears the pressed one
         return;
     }
-    QButtonGroup *group = pressed->group();
-    const bool exclusive = group && group->exclusive();
-    if (group)
-        group->setExclusive(false);
+    MarkedSet *set = setOf(pressed);
+    if (set)
+        set->unmarking = true;
     pressed->setChecked(false);
-    if (group)
-        group->setExclusive(exclusive);
+    if (set)
+        set->unmarking = false;
 }
 
 } // namespace marking

@@ -4,6 +4,7 @@
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
 #include "common/fonts.h"
+#include "common/qtcompat.h"
 #include "common/sound.h"
 #include "registry.h"
 
@@ -138,8 +139,7 @@ double conexFloor(const QString &className)
     const QList<QLabel *> labels = screen->findChildren<QLabel *>();
     QVector<QPair<QString, QSize>> work;
     for (QLabel *label : labels) {
-        const QPixmap *pm = label->pixmap();
-        if (pm && !pm->isNull())
+        if (!qtcompat::labelPixmap(label).isNull())
             work.append({label->objectName(), label->size()});
     }
     // The pictures are named by the screen itself; take them from the bundle listing.
@@ -236,6 +236,7 @@ int main(int argc, char *argv[])
     const QString program = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     out << "| measure | value | goal |\n|---|---|---|\n";
+    out << "| toolkit | Qt " << qVersion() << " | |\n";
     const double chooser = coldStart(self, QStringLiteral("chooser"));
     const double minimal = coldStart(self, QStringLiteral("minimal"));
     out << "| cold start to the chooser's first paint (median of 10) | " << QString::number(chooser, 'f', 1)

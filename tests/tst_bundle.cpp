@@ -2,11 +2,11 @@
 // byte-order mark of their family, every path the screens name exists, and the fonts the forms
 // name resolve to text fonts.
 #include "common/fonts.h"
+#include "common/qtcompat.h"
 #include "testsupport.h"
 
 #include <QDirIterator>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QtTest>
@@ -142,7 +142,7 @@ private slots:
         const QString resolved = info.family();
         QVERIFY2(!resolved.contains(QLatin1String("Dingbats")) && !resolved.startsWith(QLatin1String("D050000L")),
                  qPrintable(resolved));
-        QVERIFY2(QFontDatabase().families().contains(resolved), qPrintable(resolved));
+        QVERIFY2(qtcompat::fontFamilies().contains(resolved), qPrintable(resolved));
         // A text font draws Latin and Romanian letters with distinct glyphs of different widths.
         const QFontMetrics metrics(font);
         for (QChar c : QStringLiteral("AaăâîșțȘȚ"))

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QtEndian>
 
@@ -46,9 +45,11 @@ QStringList fontFamilies()
 void enableHighDpiScaling()
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 5's rounding of the factor to a whole number stays: without an Xft.dpi setting its X11
+    // back end derives the factor from the screen's physical size (1.04 on a plain X server),
+    // which would blur every picture; Qt 6 takes 96 dpi there.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 #endif
 }
 

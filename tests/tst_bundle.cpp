@@ -127,6 +127,32 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
     }
 
+    // Every family a form names, as the toolkit reads it (a quoted list is one name), has a
+    // look-alike; an unlisted one would fall back to the toolkit's default font.
+    void everyFamilyTheFormsNameHasALookAlike()
+    {
+        const QRegularExpression named(QStringLiteral("<family>([^<]+)</family>|font-family:'([^']+)'"));
+        const QStringList known = fonts::formFamilies();
+        QStringList missing;
+        int seen = 0;
+        QDirIterator it(QStringLiteral(SHOWERSCOPE_SOURCE_DIR "/screens"), {QStringLiteral("*.ui")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QRegularExpressionMatchIterator m = named.globalMatch(QString::fromUtf8(f.readAll()));
+            while (m.hasNext()) {
+                const QRegularExpressionMatch match = m.next();
+                const QString family = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+                ++seen;
+                if (!known.contains(family) && !missing.contains(family))
+                    missing << family;
+            }
+        }
+        QVERIFY2(seen > 100, qPrintable(QString::number(seen)));
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
+    }
+
     void formFontsResolveToTextFonts_data()
     {
         QTest::addColumn<QString>("family");

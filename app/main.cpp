@@ -3,6 +3,7 @@
 #include "common/fit.h"
 #include "common/fonts.h"
 #include "common/look.h"
+#include "common/qtcompat.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ int main(int argc, char *argv[])
     const commandline::Options options = commandline::parse(argc, argv);
     if (options.exitStatus >= 0)
         return options.exitStatus; // --help, --version or a usage error, already printed
-    fit::enableHighDpiScaling();
+    qtcompat::enableHighDpiScaling();
     fonts::installSubstitutes();
     commandline::DisplayGuard display;
     QApplication app(argc, argv);

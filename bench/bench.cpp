@@ -3,7 +3,6 @@
 // The cold-start figures run this same program as a child process in two modes: the chooser
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
-#include "common/fit.h"
 #include "common/fonts.h"
 #include "common/graphlabels.h"
 #include "common/look.h"
@@ -87,7 +86,7 @@ private:
 // Runs one cold start in this process: "chooser" or "minimal".
 int childStart(const QString &mode, int argc, char **argv)
 {
-    fit::enableHighDpiScaling();
+    qtcompat::enableHighDpiScaling();
     fonts::installSubstitutes();
     QApplication app(argc, argv);
     FirstPaint watcher(true);
@@ -258,6 +257,7 @@ int main(int argc, char *argv[])
     const QString program = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
     out << "| measure | value | goal |\n|---|---|---|\n";
+    out << "| toolkit | Qt " << qVersion() << " | |\n";
     const double chooser = coldStart(self, QStringLiteral("chooser"));
     const double minimal = coldStart(self, QStringLiteral("minimal"));
     out << "| cold start to the chooser's first paint (median of 10) | " << QString::number(chooser, 'f', 1)
@@ -265,7 +265,7 @@ int main(int argc, char *argv[])
         << " ms | |\n| ratio | " << QString::number(chooser / minimal, 'f', 2) << " | at most 1.2 |\n";
     out.flush();
 
-    fit::enableHighDpiScaling();
+    qtcompat::enableHighDpiScaling();
     fonts::installSubstitutes();
     QApplication app(argc, argv);
     look::install();

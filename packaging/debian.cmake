@@ -31,7 +31,7 @@ endif()
 # first version; Liberation Sans and Serif come from fonts-liberation2).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt5multimedia5-plugins (>= 5.15), qttranslations5-l10n (>= 5.15), fonts-liberation, fonts-liberation2, fonts-dejavu-core, fonts-ebgaramond, fonts-urw-base35, fonts-crosextra-carlito, fonts-symbola")
+    "${SHOWERSCOPE_QT_DEB_DEPENDS}, fonts-liberation, fonts-liberation2, fonts-dejavu-core, fonts-ebgaramond, fonts-urw-base35, fonts-crosextra-carlito, fonts-symbola")
 # strip leaves the compilers' .comment notes, which lintian reports as unneeded.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_comment.cmake)
 include(CPack)

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -72,6 +73,10 @@ private slots:
         QTest::newRow("UTF-16 LE, CR LF") << QByteArray("\xFF\xFE") + utf16crlf << romanian;
         QTest::newRow("UTF-8, CR LF") << QByteArray("\xEF\xBB\xBF") + crlf.toUtf8() << romanian;
         QTest::newRow("UTF-8 without mark") << romanian.toUtf8() << romanian;
+        QByteArray utf16be;
+        for (QChar c : romanian)
+            utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        QTest::newRow("UTF-16 BE with mark") << QByteArray("\xFE\xFF") + utf16be << romanian;
     }
 
     void textPaneDecodesByMark()
@@ -88,7 +93,9 @@ private slots:
         pane.setHtml(QStringLiteral("<b>old</b>"));
         text::load(&pane, path);
         QCOMPARE(pane.toPlainText(), expected);
-        QVERIFY2(!pane.document()->toHtml().contains(QStringLiteral("font-weight:600")), "old rich text kept");
+        // Bold is written as weight 600 by Qt 5 and 700 by Qt 6.
+        QVERIFY2(!pane.document()->toHtml().contains(QRegularExpression(QStringLiteral("font-weight:[67]00"))),
+                 "old rich text kept");
     }
 
     void textPaneMissingFileEmptiesThePane()

@@ -256,7 +256,7 @@ void tst_Information::equationsPictureIsShown()
     QVERIFY(pane);
     QVERIFY2(pane->toHtml().contains(QLatin1String("<img src=\":/eq.JPG\"")), qPrintable(pane->toHtml()));
     const QVariant data = pane->document()->resource(QTextDocument::ImageResource, QUrl(QStringLiteral(":/eq.JPG")));
-    const QImage picture = data.type() == QVariant::ByteArray ? QImage::fromData(data.toByteArray()) : data.value<QImage>();
+    const QImage picture = data.userType() == QMetaType::QByteArray ? QImage::fromData(data.toByteArray()) : data.value<QImage>();
     QVERIFY2(!picture.isNull(), "eq.JPG does not load");
     QVERIFY(linksOf(pane->document()).isEmpty());
 

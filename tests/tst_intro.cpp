@@ -236,7 +236,7 @@ void tst_Intro::textPaneShowsWholeText()
             const QString name = format.toImageFormat().name();
             QCOMPARE(name, QStringLiteral(":/KCDC-EAS.png"));
             const QVariant data = browser->document()->resource(QTextDocument::ImageResource, QUrl(name));
-            const QImage image = data.type() == QVariant::ByteArray
+            const QImage image = data.userType() == QMetaType::QByteArray
                 ? QImage::fromData(data.toByteArray())
                 : qvariant_cast<QImage>(data);
             QVERIFY2(!image.isNull(), qPrintable(name));

@@ -2,6 +2,7 @@
 #include "common/qtcompat.h"
 #include "testsupport.h"
 
+#include "common/qtcompat.h"
 #include "en/results.h"
 #include "ro/results.h"
 

@@ -16,14 +16,6 @@
 
 namespace fit {
 
-void enableHighDpiScaling()
-{
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-#endif
-}
-
 Plan plan(QSize window, const QRect &available, const QMargins &frame, int scrollBar, int strip)
 {
     const QSize room(qMax(1, available.width() - frame.left() - frame.right()),

@@ -13,9 +13,6 @@ class QWidget;
 // below the content, always in view.
 namespace fit {
 
-// Turns on the toolkit's high-DPI scaling and sharp pixmaps. Call before the application
-// object exists. (Qt 6 always scales; there this does nothing.)
-void enableHighDpiScaling();
 
 struct Plan
 {

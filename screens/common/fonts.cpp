@@ -28,6 +28,11 @@ const QVector<QPair<QString, QString>> &substitutes()
         {"Ubuntu", "DejaVu Sans"},
         {"Symbola", "Symbola"},
         {"MS Sans Serif", "Liberation Sans"},
+        // Quoted lists in the forms' rich text ('High Tower Text,serif'): Qt 5 splits them at
+        // the comma, Qt 6 takes each as one family name and would fall back to its default.
+        {"High Tower Text,serif", "EB Garamond"},
+        {"Arial Unicode MS,sans-serif", "DejaVu Sans"},
+        {"MS Shell Dlg 2,sans-serif", "Liberation Sans"},
     };
     return table;
 }

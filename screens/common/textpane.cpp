@@ -1,22 +1,19 @@
 #include "textpane.h"
 
+#include "qtcompat.h"
+
 #include <QFile>
 #include <QTextEdit>
-#include <QTextStream>
 
 namespace text {
 
 QString read(const QString &resourcePath)
 {
     QFile file(resourcePath);
+    // No QIODevice::Text: its byte-wise CR removal does not understand UTF-16.
     if (!file.open(QIODevice::ReadOnly))
         return QString();
-    // No QIODevice::Text: its byte-wise CR removal does not understand UTF-16.
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setAutoDetectUnicode(true);
-    QString content = stream.readAll();
-    file.close();
+    QString content = qtcompat::decodeText(file.readAll());
     content.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return content;
 }

@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "common/modal.h"
+#include "common/toolkittranslation.h"
 #include "en/menu.h"
 #include "ro/menu.h"
 
@@ -27,6 +28,7 @@ void MainWindow::on_pushButton_clicked()
 
 void MainWindow::on_pushButton_2_clicked()
 {
+    installToolkitTranslation(QStringLiteral("ro"));
     modal::open<Dialogr>(sound::Choice);
 }
 

@@ -23,6 +23,7 @@ MainWindow::~MainWindow()
 // program lives exactly as long as the menu.
 void MainWindow::on_pushButton_clicked()
 {
+    installToolkitTranslation(QStringLiteral("en"));
     modal::open<Dialog>(sound::Choice);
 }
 

@@ -105,7 +105,7 @@ void keepNoDialogState()
 
 bool askToReplace(QWidget *screen, const QString &fileName, Language language)
 {
-    QMessageBox box(QMessageBox::Warning, dialogTitle(language), replaceQuestion(language, fileName),
+    QMessageBox box(QMessageBox::Warning, messageTitle(language), replaceQuestion(language, fileName),
                     QMessageBox::Yes | QMessageBox::No, screen);
     box.button(QMessageBox::Yes)->setText(romanian(language) ? QStringLiteral("&Da") : QStringLiteral("&Yes"));
     box.button(QMessageBox::No)->setText(romanian(language) ? QStringLiteral("&Nu") : QStringLiteral("&No"));
@@ -116,7 +116,7 @@ bool askToReplace(QWidget *screen, const QString &fileName, Language language)
 
 } // namespace
 
-QString dialogTitle(Language language)
+QString messageTitle(Language language)
 {
     return romanian(language) ? QStringLiteral("Salvare imagine") : DialogTitle;
 }
@@ -210,7 +210,7 @@ void exportPane(QWidget *screen, QWidget *pane, Language language, const QString
     keepNoDialogState();
     // The dialog's own replace question would only see the name as typed, before the suffix is
     // completed, so the question is asked here about the name that will really be written.
-    QFileDialog dialog(screen, dialogTitle(language), startFolder(QCoreApplication::applicationDirPath()), Filters);
+    QFileDialog dialog(screen, DialogTitle, startFolder(QCoreApplication::applicationDirPath()), Filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -226,7 +226,7 @@ void exportPane(QWidget *screen, QWidget *pane, Language language, const QString
     const QImage image = pane->grab().toImage();
     QString reason;
     if (!writeImage(image, fileName, language, &reason)) {
-        QMessageBox box(QMessageBox::Warning, dialogTitle(language),
+        QMessageBox box(QMessageBox::Warning, messageTitle(language),
                         failureMessage(language) + QStringLiteral("\n") + QDir::toNativeSeparators(fileName) +
                             QStringLiteral("\n") + reason,
                         QMessageBox::Ok, screen);

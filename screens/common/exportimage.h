@@ -20,8 +20,9 @@ inline const QString Filters = QStringLiteral("BMP Files (*.bmp);;JPEG (*.JPEG);
 void exportPane(QWidget *screen, QWidget *pane, Language language,
                 const QString &clickSound = QString());
 
-// The title of the save dialog and of its messages on a screen of `language`.
-QString dialogTitle(Language language);
+// The title of the export's messages (replace question, failure) on a screen of `language`;
+// the save dialog itself is always titled DialogTitle.
+QString messageTitle(Language language);
 
 // The name to write. Trailing dots and spaces are dropped; a name whose suffix is no image
 // format gets the suffix of the chosen filter ("graf.v2" -> "graf.v2.bmp", "dot." -> "dot.bmp").

@@ -140,6 +140,12 @@ QByteArray head(const QString &path, int bytes)
     return file.read(bytes);
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
@@ -293,10 +299,7 @@ void ExportTest::replaceIsAskedForTheFinalName()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("figure.bmp"));
-    QFile existing(path);
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("earlier work");
-    existing.close();
+    QVERIFY(writeFile(path, "earlier work"));
 
     Screen screen;
     const Language language = romanian ? Language::Romanian : Language::English;
@@ -353,9 +356,7 @@ void ExportTest::failureIsToldAndLeavesNoFile()
 
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    QFile plain(folder.filePath(QStringLiteral("plain")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
+    QVERIFY(writeFile(folder.filePath(QStringLiteral("plain")), QByteArray()));
     Screen screen;
     const QString path = folder.filePath(name);
     const Language language = romanian ? Language::Romanian : Language::English;
@@ -425,10 +426,7 @@ void ExportTest::existingFileSurvivesAFailedExport()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("keep.gif"));
-    QFile existing(path);
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("earlier work");
-    existing.close();
+    QVERIFY(writeFile(path, "earlier work"));
 
     Screen screen;
     const ExportRun run = screen.exportTo(typeName(path));

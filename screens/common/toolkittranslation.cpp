@@ -105,21 +105,13 @@ const Entry RomanianTexts[] = {
     {"QMessageBox", "Help", "Ajutor"},
     {"QMessageBox", "Show Details...", "Arată detaliile..."},
     {"QMessageBox", "Hide Details...", "Ascunde detaliile..."},
-    {"QLineEdit", "&Undo", "&Anulează"},
-    {"QLineEdit", "&Redo", "&Refă"},
-    {"QLineEdit", "Cu&t", "&Taie"},
-    {"QLineEdit", "&Copy", "&Copiază"},
-    {"QLineEdit", "&Paste", "&Lipește"},
-    {"QLineEdit", "Delete", "Șterge"},
-    {"QLineEdit", "Select All", "Selectează tot"},
-    {"QWidgetTextControl", "&Undo", "&Anulează"},
-    {"QWidgetTextControl", "&Redo", "&Refă"},
-    {"QWidgetTextControl", "Cu&t", "&Taie"},
-    {"QWidgetTextControl", "&Copy", "&Copiază"},
-    {"QWidgetTextControl", "&Paste", "&Lipește"},
-    {"QWidgetTextControl", "Delete", "Șterge"},
-    {"QWidgetTextControl", "Select All", "Selectează tot"},
-    {"QWidgetTextControl", "Copy &Link Location", "Copiază adresa &legăturii"},
+};
+
+// The context menu of line edits and text panes, the same texts under two contexts.
+const Entry EditMenuTexts[] = {
+    {"", "&Undo", "&Anulează"},   {"", "&Redo", "&Refă"},           {"", "Cu&t", "&Taie"},
+    {"", "&Copy", "&Copiază"},    {"", "&Paste", "&Lipește"},       {"", "Delete", "Șterge"},
+    {"", "Select All", "Selectează tot"}, {"", "Copy &Link Location", "Copiază adresa &legăturii"},
 };
 
 class BuiltInRomanian : public QTranslator
@@ -129,6 +121,9 @@ public:
     {
         for (const Entry &entry : RomanianTexts)
             m_texts.insert(key(entry.context, entry.source), QString::fromUtf8(entry.romanian));
+        for (const char *context : {"QLineEdit", "QWidgetTextControl"})
+            for (const Entry &entry : EditMenuTexts)
+                m_texts.insert(key(context, entry.source), QString::fromUtf8(entry.romanian));
     }
 
     QString translate(const char *context, const char *sourceText, const char * = nullptr,

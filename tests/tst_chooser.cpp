@@ -71,9 +71,11 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("sound");
         QTest::addColumn<QString>("opens");
-        QTest::newRow("English flag") << "pushButton" << ":/click3.wav" << "Dialog";
-        QTest::newRow("Romanian flag") << "pushButton_2" << ":/click3.wav" << "Dialogr";
-        QTest::newRow("CLOSE") << "pushButton_3" << ":/click6.wav" << "";
+        QTest::addColumn<QString>("cancel"); // the toolkit's own "Cancel" while the menu is open
+        // Romanian before English: choosing English must also bring back the toolkit's English.
+        QTest::newRow("Romanian flag") << "pushButton_2" << ":/click3.wav" << "Dialogr" << "Anulează";
+        QTest::newRow("English flag") << "pushButton" << ":/click3.wav" << "Dialog" << "Cancel";
+        QTest::newRow("CLOSE") << "pushButton_3" << ":/click6.wav" << "" << "";
     }
 
     void buttonsCloseFirstThenSound()
@@ -81,6 +83,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(QString, sound);
         QFETCH(QString, opens);
+        QFETCH(QString, cancel);
         SoundLog log;
         MainWindow w;
         CloseMarker marker(&log);
@@ -89,10 +92,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         auto *b = w.findChild<QPushButton *>(button);
         bool visibleWhenOpened = true;
+        QString cancelShown;
         const QString opened = whileModal(
             [&] { QTest::mouseClick(b, Qt::LeftButton); },
-            [&](QWidget *) { visibleWhenOpened = w.isVisible(); }, opens.isEmpty() ? 300 : 5000, &log);
+            [&](QWidget *) {
+                visibleWhenOpened = w.isVisible();
+                cancelShown = QCoreApplication::translate("QPlatformTheme", "Cancel");
+            },
+            opens.isEmpty() ? 300 : 5000, &log);
         QCOMPARE(opened, opens);
+        QCOMPARE(cancelShown, cancel);
         QVERIFY(!w.isVisible());
         QStringList expected{QStringLiteral("closed"), QStringLiteral("sound:") + sound};
         if (!opens.isEmpty()) {

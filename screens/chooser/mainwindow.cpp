@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "common/modal.h"
+#include "common/toolkittranslation.h"
 #include "en/menu.h"
 #include "ro/menu.h"
 
@@ -11,6 +12,8 @@
 
 void openMenu(MenuLanguage language)
 {
+    // The toolkit's own dialogs (the save dialog, message boxes) speak the menu's language.
+    installToolkitTranslation(language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro"));
     if (language == MenuLanguage::English)
         modal::open<Dialog>();
     else

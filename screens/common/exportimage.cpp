@@ -7,77 +7,230 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace exporting {
+namespace {
+
+bool romanian(Language language)
+{
+    return language == Language::Romanian;
+}
+
+enum class Cause { NoPermission, DiskFull, NameTooLong, FolderMissing, ReadOnly, UnknownFormat, Other };
+
+Cause causeOf(int error, QFileDevice::FileError fileError)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return Cause::NoPermission;
+    case ENOSPC:
+    case EDQUOT:
+        return Cause::DiskFull;
+    case ENAMETOOLONG:
+        return Cause::NameTooLong;
+    case ENOENT:
+    case ENOTDIR:
+        return Cause::FolderMissing;
+    case EROFS:
+        return Cause::ReadOnly;
+    default:
+        break;
+    }
+    // The file layer reports a full disk as a resource error whose text is only "Unknown error".
+    if (fileError == QFileDevice::ResourceError)
+        return Cause::DiskFull;
+    if (fileError == QFileDevice::PermissionsError)
+        return Cause::NoPermission;
+    return Cause::Other;
+}
+
+QString causeText(Language language, Cause cause, const QString &systemText)
+{
+    const bool ro = romanian(language);
+    switch (cause) {
+    case Cause::NoPermission:
+        return ro ? QStringLiteral("Nu aveți permisiunea de a scrie în acest dosar sau fișier.")
+                  : QStringLiteral("You do not have permission to write to this folder or file.");
+    case Cause::DiskFull:
+        return ro ? QStringLiteral("Discul este plin.") : QStringLiteral("The disk is full.");
+    case Cause::NameTooLong:
+        return ro ? QStringLiteral("Numele fișierului este prea lung.") : QStringLiteral("The file name is too long.");
+    case Cause::FolderMissing:
+        return ro ? QStringLiteral("Dosarul nu există.") : QStringLiteral("The folder does not exist.");
+    case Cause::ReadOnly:
+        return ro ? QStringLiteral("Discul sau dosarul poate fi doar citit.")
+                  : QStringLiteral("The disk or folder is read-only.");
+    case Cause::UnknownFormat:
+        return ro ? QStringLiteral("Acest tip de fișier nu poate fi scris. Alegeți BMP, JPEG sau PNG.")
+                  : QStringLiteral("This file type cannot be written. Choose BMP, JPEG or PNG.");
+    case Cause::Other:
+        break;
+    }
+    return (ro ? QStringLiteral("Mesajul sistemului: ") : QStringLiteral("System message: ")) + systemText;
+}
+
+bool fail(QString *reason, Language language, Cause cause, const QString &systemText = QString())
+{
+    if (reason)
+        *reason = causeText(language, cause, systemText);
+    return false;
+}
+
+bool writableFormat(const QString &suffix)
+{
+    return !suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix.toLower().toLatin1());
+}
+
+// Qt's widget file dialog keeps its history and last folder in the user's QtProject settings.
+// The program keeps no state between runs, so those settings point at a path that can never be
+// created: the dialog finds nothing to restore and its save fails silently.
+void keepNoDialogState()
+{
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
+bool askToReplace(QWidget *screen, const QString &fileName, Language language)
+{
+    QMessageBox box(QMessageBox::Warning, messageTitle(language), replaceQuestion(language, fileName),
+                    QMessageBox::Yes | QMessageBox::No, screen);
+    box.button(QMessageBox::Yes)->setText(romanian(language) ? QStringLiteral("&Da") : QStringLiteral("&Yes"));
+    box.button(QMessageBox::No)->setText(romanian(language) ? QStringLiteral("&Nu") : QStringLiteral("&No"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+QString messageTitle(Language language)
+{
+    return romanian(language) ? QStringLiteral("Salvare imagine") : DialogTitle;
+}
 
 QString completedName(const QString &fileName, const QString &selectedFilter)
 {
-    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
+    if (fileName.isEmpty())
         return fileName;
+    const int slash = fileName.lastIndexOf(QLatin1Char('/')) + 1;
+    QString name = fileName.mid(slash);
+    while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    if (name.isEmpty())
+        return fileName;
+    if (writableFormat(QFileInfo(name).suffix()))
+        return fileName.left(slash) + name;
+    // A known picture type that cannot be written (GIF, SVG) stays as typed and is refused.
+    if (QImageReader::supportedImageFormats().contains(QFileInfo(name).suffix().toLower().toLatin1()))
+        return fileName.left(slash) + name;
     const QRegularExpressionMatch match =
         QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(selectedFilter);
     if (!match.hasMatch())
-        return fileName;
-    return fileName + QLatin1Char('.') + match.captured(1);
+        return fileName.left(slash) + name;
+    return fileName.left(slash) + name + QLatin1Char('.') + match.captured(1);
 }
 
-bool writeImage(const QImage &image, const QString &fileName, QString *error, Language language)
+QString startFolder(const QString &programFolder)
 {
-    const QByteArray format = QFileInfo(fileName).suffix().toLower().toLatin1();
-    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format)) {
-        if (error)
-            *error = language == Language::Romanian ? QStringLiteral("Format de imagine neacceptat")
-                                                    : QStringLiteral("Unsupported image format");
-        return false;
+    const QFileInfo program(programFolder);
+    if (program.isDir() && program.isWritable())
+        return program.absoluteFilePath();
+    const QFileInfo pictures(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    if (pictures.isDir() && pictures.isWritable())
+        return pictures.absoluteFilePath();
+    return QDir::homePath();
+}
+
+bool writeImage(const QImage &image, const QString &fileName, Language language, QString *reason)
+{
+    const QFileInfo target(fileName);
+    if (!writableFormat(target.suffix()))
+        return fail(reason, language, Cause::UnknownFormat);
+    if (!target.absoluteDir().exists())
+        return fail(reason, language, Cause::FolderMissing);
+    errno = 0;
+    if (target.exists() && ::access(QFile::encodeName(target.absoluteFilePath()).constData(), W_OK) != 0) {
+        const int error = errno;
+        return fail(reason, language, error == EROFS ? Cause::ReadOnly : Cause::NoPermission);
     }
+
     QSaveFile file(fileName);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        const int error = errno;
+        return fail(reason, language, causeOf(error, file.error()), file.errorString());
     }
-    QImageWriter writer(&file, format);
+    QImageWriter writer(&file, target.suffix().toLower().toLatin1());
+    errno = 0;
     if (!writer.write(image)) {
-        if (error)
-            *error = writer.errorString();
+        const int error = errno;
+        const QFileDevice::FileError fileError = file.error();
+        const QString text = fileError != QFileDevice::NoError ? file.errorString() : writer.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason, language, causeOf(error, fileError), text);
     }
+    errno = 0;
     if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        const int error = errno;
+        return fail(reason, language, causeOf(error, file.error()), file.errorString());
     }
     return true;
 }
 
 QString failureMessage(Language language)
 {
-    return language == Language::Romanian ? QStringLiteral("Imaginea nu a putut fi salvată.")
-                                          : QStringLiteral("The image could not be saved.");
+    return romanian(language) ? QStringLiteral("Imaginea nu a putut fi salvată.")
+                              : QStringLiteral("The image could not be saved.");
+}
+
+QString replaceQuestion(Language language, const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    return romanian(language) ? QStringLiteral("%1 există deja. Doriți să îl înlocuiți?").arg(name)
+                              : QStringLiteral("%1 already exists. Do you want to replace it?").arg(name);
 }
 
 void exportPane(QWidget *screen, QWidget *pane, Language language, const QString &clickSound)
 {
     if (!clickSound.isEmpty())
         sound::play(clickSound);
-    QString selectedFilter;
-    const QString chosen = QFileDialog::getSaveFileName(
-        screen, DialogTitle, QCoreApplication::applicationDirPath(), Filters, &selectedFilter);
-    if (chosen.isNull())
-        return;
-    const QString fileName = completedName(chosen, selectedFilter);
+    keepNoDialogState();
+    // The dialog's own replace question would only see the name as typed, before the suffix is
+    // completed, so the question is asked here about the name that will really be written.
+    QFileDialog dialog(screen, DialogTitle, startFolder(QCoreApplication::applicationDirPath()), Filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    QString fileName;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        fileName = completedName(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+        const QFileInfo target(fileName);
+        if (!(target.exists() || target.isSymLink()) || target.isDir() || askToReplace(screen, fileName, language))
+            break;
+    }
     const QImage image = pane->grab().toImage();
-    QString error;
-    if (!writeImage(image, fileName, &error, language)) {
-        QMessageBox::warning(screen, DialogTitle,
-                             failureMessage(language) + QStringLiteral("\n") +
-                                 QDir::toNativeSeparators(fileName) + QStringLiteral("\n") + error);
+    QString reason;
+    if (!writeImage(image, fileName, language, &reason)) {
+        QMessageBox box(QMessageBox::Warning, messageTitle(language),
+                        failureMessage(language) + QStringLiteral("\n") + QDir::toNativeSeparators(fileName) +
+                            QStringLiteral("\n") + reason,
+                        QMessageBox::Ok, screen);
+        box.exec();
     }
 }
 

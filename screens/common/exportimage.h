@@ -8,8 +8,9 @@ class QWidget;
 enum class Language { English, Romanian };
 
 // Export action: saves an image of a pane, as the user sees it, under a name chosen in the
-// save dialog. The file is written atomically; a failure is told to the user in the screen's
-// language and leaves any existing file untouched.
+// save dialog. The final name (suffix included) is settled before anything is written, an
+// existing file is replaced only when the user says so, the file is written atomically, and a
+// failure is told to the user in the screen's language, leaving any existing file untouched.
 namespace exporting {
 
 inline const QString DialogTitle = QStringLiteral("Save image");
@@ -19,14 +20,23 @@ inline const QString Filters = QStringLiteral("BMP Files (*.bmp);;JPEG (*.JPEG);
 void exportPane(QWidget *screen, QWidget *pane, Language language,
                 const QString &clickSound = QString());
 
-// The name to write: a name without a suffix gets the suffix of the chosen filter.
+// The title of the export's messages (replace question, failure) on a screen of `language`;
+// the save dialog itself is always titled DialogTitle.
+QString messageTitle(Language language);
+
+// The name to write. Trailing dots and spaces are dropped; a name whose suffix is no image
+// format gets the suffix of the chosen filter ("graf.v2" -> "graf.v2.bmp", "dot." -> "dot.bmp").
 QString completedName(const QString &fileName, const QString &selectedFilter);
 
-// Writes the image in the format named by the file's suffix; false with a reason otherwise.
-// The program's own reason (an unknown format) is in `language`; system reasons come from Qt.
-bool writeImage(const QImage &image, const QString &fileName, QString *error = nullptr,
-                Language language = Language::English);
+// Where the save dialog starts: the program's folder when the user may write there, else the
+// user's pictures folder, else home.
+QString startFolder(const QString &programFolder);
+
+// Writes the image in the format named by the file's suffix; false with the reason, in the
+// screen's language, otherwise.
+bool writeImage(const QImage &image, const QString &fileName, Language language, QString *reason = nullptr);
 
 QString failureMessage(Language language);
+QString replaceQuestion(Language language, const QString &fileName);
 
 } // namespace exporting

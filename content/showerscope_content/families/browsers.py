@@ -165,7 +165,7 @@ def _ampt_frames(shower, particle):
     _static_map(ax, shower)
     _titles(fig, shower, particle)
     cax = fig.add_axes([(AXES_BOX[0] + AXES_BOX[2] + 52) / WIDTH,
-                        1.0 - (AXES_BOX[1] + AXES_BOX[3]) / HEIGHT, 16 / WIDTH, 270 / HEIGHT])
+                        1.0 - (AXES_BOX[1] + AXES_BOX[3]) / HEIGHT, 16 / WIDTH, 210 / HEIGHT])
     cax.grid(False)
     bar = fig.colorbar(cm.ScalarMappable(norm=norm, cmap=TIME_CMAP), cax=cax)
     bar.set_label("arrival time (ns)", fontsize=11)

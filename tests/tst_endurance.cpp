@@ -6,9 +6,10 @@
 //   - an export of each suffix was written and reads back as an image of that format,
 //   - a replace question was answered No (file unchanged) and one Yes (file replaced),
 //   - links were handed to the desktop's URL service,
-//   - resident memory at the end is within 10 MB of that after the first round (the program
-//     runs that make up the first tenth of the walk; plain build only, the sanitizers keep
-//     freed memory on purpose).
+//   - resident memory at the end is within 10 MB of that after the first round (the first
+//     program run that ends with every window opened at least once and a tenth of the walk
+//     done: the toolkit's caches fill as each kind of window first opens; plain build only,
+//     the sanitizers keep freed memory on purpose).
 // The walk depends only on the seed, never on timing: an action waits until the one before has
 // been delivered, and windows are chosen by the modal stack, not by activation. The "path"
 // figure is a checksum of every action taken, equal in plain and sanitizer builds.
@@ -331,7 +332,7 @@ int main(int argc, char **argv)
         ++runs;
         if (qEnvironmentVariableIsSet("ENDURANCE_TRACE"))
             QTextStream(stderr) << "run " << runs << " after " << driver.done << " actions: " << residentKiB() << " KiB\n";
-        if (!firstRound && driver.done >= actions / 10)
+        if (!firstRound && driver.done >= actions / 10 && driver.reached.size() == allScreens().size())
             firstRound = residentKiB();
     }
     timer.stop();
@@ -373,7 +374,7 @@ int main(int argc, char **argv)
             failed << QStringLiteral("replace question not answered both ways");
         if (links.urls.isEmpty())
             failed << QStringLiteral("no link opened");
-        if (!Sanitized && last - firstRound > 10 * 1024)
+        if (!Sanitized && firstRound > 0 && last - firstRound > 10 * 1024)
             failed << QStringLiteral("resident memory grew by more than 10 MB");
     }
     for (const QString &reason : failed)

@@ -675,7 +675,7 @@ def radio_flash_frames():
             label(draw, (right[0] - 2, right[1] - 9), "radio front", 10, "#9fe8ff", anchor="r")
             label(draw, (apex[0] + 7, apex[1] + 7), "shower", 9, style.GREEN)
         label(draw, (8, 14), "Radio flash of an air shower", 12, LABEL, bold=True)
-        label(draw, (8, 30), "a pulse of a few ns at 30–80 MHz", 10, DIM)
+        label(draw, (8, 30), "a pulse of a few tens of ns at 30–80 MHz", 10, DIM)
         if t_ground > 6:
             label(draw, (cx, gy - 125 * sy - 10), "Cherenkov ring: strongest signal", 10,
                   "#bff3ff", anchor="m")

@@ -73,14 +73,16 @@ QAbstractButton *closeButtonOf(QWidget *content)
 class Keeper : public QObject
 {
 public:
-    explicit Keeper(QScrollArea *area) : QObject(area), m_area(area)
+    explicit Keeper(QScrollArea *area) : QObject(area), m_viewport(area->viewport())
     {
-        area->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
         // Only a focus move inside the window scrolls: the first focus given when the window
         // opens leaves it at the top.
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-            if (old && now && old->window() == now->window() && m_area->widget()->isAncestorOf(now))
-                m_area->ensureWidgetVisible(now);
+            QScrollArea *scroll = area();
+            if (scroll && old && now && old->window() == now->window() && scroll->widget() &&
+                scroll->widget()->isAncestorOf(now))
+                scroll->ensureWidgetVisible(now);
         });
     }
 
@@ -93,10 +95,11 @@ public:
 
     void place()
     {
-        if (!m_close)
+        QScrollArea *scroll = area();
+        if (!m_close || !scroll || !scroll->widget())
             return;
-        const int room = m_area->viewport()->width();
-        const int full = m_area->widget()->width();
+        const int room = scroll->viewport()->width();
+        const int full = scroll->widget()->width();
         const int x = m_closeRect.right() < room ? m_closeRect.x()
                                                  : qMax(0, m_closeRect.x() - (full - room));
         m_close->move(x, StripMargin);
@@ -107,13 +110,17 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_area->viewport() && event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize && watched == m_viewport)
             place();
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    QScrollArea *m_area;
+    // The area this keeper belongs to, or null once the area's own destructor has run: its
+    // children (the viewport among them) still send events while the base QWidget destroys them.
+    QScrollArea *area() const { return qobject_cast<QScrollArea *>(parent()); }
+
+    QPointer<QWidget> m_viewport;
     QPointer<QAbstractButton> m_close;
     QRect m_closeRect;
 };

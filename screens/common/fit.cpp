@@ -79,7 +79,7 @@ public:
         // Only a focus move inside the window scrolls: the first focus given when the window
         // opens leaves it at the top.
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
-            QScrollArea *scroll = area();
+            QScrollArea *scroll = this->area();
             if (scroll && old && now && old->window() == now->window() && scroll->widget() &&
                 scroll->widget()->isAncestorOf(now))
                 scroll->ensureWidgetVisible(now);

@@ -45,6 +45,13 @@ void place(QGraphicsView *view, const QPointF &scenePoint, const QPointF &viewpo
 
 } // namespace
 
+// The wheel turn of an event: the larger of its vertical and horizontal angle deltas.
+static int wheelDelta(const QWheelEvent *event)
+{
+    const QPoint angle = event->angleDelta();
+    return qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
+}
+
 void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint)
 {
     view->setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
@@ -79,12 +86,6 @@ void wheelZoom(QGraphicsView *view, const QWheelEvent *event)
     if (!viewport->rect().contains(at.toPoint()))
         at = QPointF(viewport->width() / 2.0, viewport->height() / 2.0);
     zoomAt(view, wheelDelta(event), at);
-}
-
-int wheelDelta(const QWheelEvent *event)
-{
-    const QPoint angle = event->angleDelta();
-    return qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
 }
 
 } // namespace pane

@@ -20,7 +20,4 @@ void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint);
 // viewport, about the viewport's centre otherwise.
 void wheelZoom(QGraphicsView *view, const QWheelEvent *event);
 
-// The wheel turn of an event: the larger of its vertical and horizontal angle deltas.
-int wheelDelta(const QWheelEvent *event);
-
 } // namespace pane

@@ -3,8 +3,9 @@
 The screens show many pictures shrunk (fitted into a pane, or scaled into a label), so a
 figure's type must be large enough for the displayed picture: every text at least
 MIN_CAP_HEIGHT_PX high (height of a capital letter) at scale 1, at least 4.5:1 in contrast
-against the figure's background, and inside the picture. Exponents and indices of mathtext
-are drawn at 70 % of their text's size and are not held to the rule.
+against the figure's background, and inside the picture. The rule holds for every glyph, so a
+text with mathtext exponents or indices (10^18, X_max, the tick labels of log axes) is sized
+by its scripts, which are drawn smaller than the text itself.
 
 DISPLAY_SCALE gives displayed size / picture size for each picture made with matplotlib,
 from the panes and labels of the forms: a picture fitted into a pane takes
@@ -15,7 +16,8 @@ import fnmatch
 
 import numpy as np
 
-from matplotlib import colors
+from matplotlib import _mathtext, colors, mathtext
+from matplotlib.ft2font import LOAD_NO_HINTING
 from matplotlib.text import Text
 
 MIN_CAP_HEIGHT_PX = 9.0
@@ -110,6 +112,39 @@ def smallest_font_px(scale=1.0):
     return np.ceil(MIN_CAP_HEIGHT_PX / (CAP_HEIGHT_EM * scale) * 10.0) / 10.0
 
 
+def _glyph_sizes(node):
+    if isinstance(node, _mathtext.Char):
+        if node.c.strip():
+            yield node.fontsize
+    for child in getattr(node, "children", ()):
+        yield from _glyph_sizes(child)
+
+
+# Superscript and subscript characters of the font (², ₀, ...): DejaVu Sans draws their
+# digits 0.57 as high as its capitals. Figures write scripts as mathtext instead, which the
+# rule measures exactly; a stray character of these is held to the rule at its own height.
+UNICODE_SCRIPTS = set("⁰¹²³⁴⁵⁶⁷⁸⁹⁺⁻⁼⁽⁾ⁿⁱ₀₁₂₃₄₅₆₇₈₉₊₋₌₍₎ₐₑₒₓₔₕₖₗₘₙₚₛₜᴄ")
+UNICODE_SCRIPT_FRACTION = 0.57
+
+
+def smallest_glyph_fraction(text):
+    """Size of the text's smallest glyph relative to its font size: 1 for plain text, less
+    for mathtext with exponents or indices (SHRINK_FACTOR per level of script) and for the
+    font's own superscript and subscript characters."""
+    if UNICODE_SCRIPTS & set(text.get_text()):
+        return UNICODE_SCRIPT_FRACTION
+    prop = text.get_fontproperties()
+    fontset = mathtext.MathTextParser._font_type_mapping[prop.get_math_fontfamily()]
+    sizes = []
+    for line in text.get_text().split("\n"):  # matplotlib lays out each line by itself
+        content, is_math = text._preprocess_math(line)
+        if is_math is True:
+            box = _mathtext.Parser().parse(content, fontset(prop, LOAD_NO_HINTING),
+                                           prop.get_size_in_points(), DPI)
+            sizes += list(_glyph_sizes(box))
+    return min(sizes) / prop.get_size_in_points() if sizes else 1.0
+
+
 def _readable_colour(colour, background):
     """The colour moved towards black (on light ground) or white (on dark) until it reaches
     MIN_CONTRAST, keeping its hue."""
@@ -126,9 +161,11 @@ def enforce(fig, name):
     """Raises every text of the figure to the smallest legible size where it is shown and
     darkens (or lightens) any too faint for its background."""
     floor = smallest_font_pt(display_scale(name))
+    fig.draw_without_rendering()  # gives the tick labels their texts
     for text in _visible_texts(fig):
-        if text.get_fontsize() < floor:
-            text.set_fontsize(floor)
+        needed = floor / smallest_glyph_fraction(text)
+        if text.get_fontsize() < needed - 1e-9:
+            text.set_fontsize(np.ceil(needed * 10.0) / 10.0)
         background = _background(fig, text)
         if contrast(text.get_color(), background) < MIN_CONTRAST:
             text.set_color(_readable_colour(text.get_color(), background))
@@ -170,7 +207,7 @@ def problems(fig, name):
             found.append(f"{name}: {text.get_text().strip()[:40]!r} runs off the picture")
     for text in _visible_texts(fig):
         content = text.get_text().strip()
-        height = displayed_cap_height_px(text.get_fontsize(), scale)
+        height = displayed_cap_height_px(text.get_fontsize() * smallest_glyph_fraction(text), scale)
         if height < MIN_CAP_HEIGHT_PX - 1e-9:
             found.append(f"{name}: {content[:40]!r} {height:.1f} px high")
         ratio = contrast(text.get_color(), _background(fig, text))

@@ -6,7 +6,7 @@ import xml.etree.ElementTree as ElementTree
 import matplotlib.pyplot as plt
 import pytest
 
-from showerscope_content import catalogue, legibility
+from showerscope_content import catalogue, legibility, style
 
 SCREENS = os.path.join(os.path.dirname(__file__), "..", "..", "screens")
 
@@ -69,6 +69,24 @@ def test_small_or_faint_text_is_raised_and_darkened_until_no_problem_remains():
     fig.text(0.1, 0.2, "faint", fontsize=24, color="#D55E00")
     name = "Profile_muons_(iron-E19-zenith-dependency).png"
     assert len(legibility.problems(fig, name)) == 2
+    legibility.enforce(fig, name)
+    assert legibility.problems(fig, name) == []
+    plt.close(fig)
+
+
+@pytest.mark.parametrize("content, fraction", [
+    ("plain text, 5 $", 1.0),
+    ("E = 10$^{18}$ eV", style.SCRIPT_SIZE),
+    ("first line\nX$_\\mathrm{max}$ on the second", style.SCRIPT_SIZE),
+    ("$e^{h^{2}}$", style.SCRIPT_SIZE ** 2),
+    ("g/cm\u00b2", legibility.UNICODE_SCRIPT_FRACTION),
+])
+def test_scripts_are_held_to_the_rule_at_their_own_size(content, fraction):
+    fig = plt.figure(figsize=(4, 3), dpi=100)
+    name = "gr.jpg"  # shown at natural size
+    text = fig.text(0.1, 0.5, content, fontsize=legibility.smallest_font_pt(1.0))
+    assert legibility.smallest_glyph_fraction(text) == pytest.approx(fraction)
+    assert len(legibility.problems(fig, name)) == (fraction < 1.0)
     legibility.enforce(fig, name)
     assert legibility.problems(fig, name) == []
     plt.close(fig)

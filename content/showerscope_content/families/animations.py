@@ -81,7 +81,7 @@ _MARKUP = re.compile(r"([_^])\{([^}]*)\}")
 def rich_width(text, size):
     width = 0.0
     for part, mode in _segments(text):
-        width += font(size * (0.7 if mode else 1.0)).getlength(part)
+        width += font(size * (style.SCRIPT_SIZE if mode else 1.0)).getlength(part)
     return width / SS
 
 
@@ -96,12 +96,21 @@ def _segments(text):
         yield text[pos:], None
 
 
+def legible_size(text, size):
+    """The size at least `size` at which every glyph of the text, its scripts included
+    (drawn at SCRIPT_SIZE), is legible at natural size."""
+    smallest = legibility.smallest_font_px(1.0)
+    if _MARKUP.search(text):
+        smallest /= style.SCRIPT_SIZE
+    return max(size, smallest)
+
+
 def label(draw, xy, text, size=12, fill=LABEL, anchor="l", bold=False, box=None):
     """Draws text with _{subscripts} and ^{superscripts}; xy is the left, centre or right end
     (anchor l, m, r) of the text's middle line, in final pixels. `box` draws a translucent-
     looking panel of that colour behind it. Every animation is shown at natural size, so the
     size is at least the legible one."""
-    size = max(size, legibility.smallest_font_px(1.0))
+    size = legible_size(text, size)
     width = rich_width(text, size)
     x, y = xy
     if anchor == "m":
@@ -114,7 +123,7 @@ def label(draw, xy, text, size=12, fill=LABEL, anchor="l", bold=False, box=None)
                                  y + size * 0.75 + pad), radius=4 * SS, fill=box)
     cursor = x * SS
     for part, mode in _segments(text):
-        f = font(size * (0.7 if mode else 1.0), bold)
+        f = font(size * (style.SCRIPT_SIZE if mode else 1.0), bold)
         dy = {None: 0.0, "_": 0.3 * size, "^": -0.35 * size}[mode]
         draw.text((cursor, (y + dy) * SS), part, font=f, fill=fill, anchor="lm")
         cursor += f.getlength(part)
@@ -291,7 +300,7 @@ def photoelectric_frames():
             trail(draw, pts, ELECTRON, 2)
             dot(draw, pts[-1], 5, fill=ELECTRON)
             if k > 3:
-                label(draw, (pts[-1][0] - 2, pts[-1][1] + 18), "photoelectron e^{−}", 12,
+                label(draw, (pts[-1][0] - 10, pts[-1][1] - 6), "photoelectron", 12,
                       ELECTRON, anchor="r")
             if k > 6:
                 label(draw, (vacancy[0], vacancy[1] + 14), "vacancy", 10, DIM, anchor="m")
@@ -359,7 +368,7 @@ def compton_frames():
             trail(draw, pts, ELECTRON, 2)
             dot(draw, pts[-1], 5, fill=ELECTRON)
             label(draw, (pts[-1][0], pts[-1][1] + 16), "recoil e^{−}", 12, ELECTRON, anchor="m")
-        label(draw, (12, h - 62), "Δλ = λ' − λ = λ_{C}(1 − cos θ),   λ_{C} = h/m_{e}c = 2.43 pm",
+        label(draw, (12, h - 62), "Δλ = λ_{C}(1 − cos θ),   λ_{C} = h/m_{e}c = 2.43 pm",
               12, LABEL)
         label(draw, (12, h - 40), f"to scale: E = {e_in * 1000:.0f} keV, θ = "
               f"{COMPTON_THETA_DEG:.0f}° → E' = {e_out * 1000:.0f} keV, λ'/λ = {ratio:.2f}", 11,
@@ -487,7 +496,7 @@ def _shower_backdrop(frame, ground_km):
         y = float(frame.y(km))
         draw.line(S(frame.right, y, frame.right + 5, y), fill="#8fa3c8", width=SS)
         label(draw, (frame.right + 8, y), f"{depth}", 11, DIM)
-    label(draw, (frame.right + 4, frame.top - 14), "g/cm²", 11, DIM)
+    label(draw, (frame.right + 4, frame.top - 14), "g/cm^{2}", 11, DIM)
     # Ground with detector stations, and the lateral scale.
     gy = float(frame.y(ground_km))
     draw.rectangle(S(0, gy, w, frame.bottom), fill="#2a2418")
@@ -506,13 +515,17 @@ def _shower_backdrop(frame, ground_km):
 
 def _shower_legend(draw):
     x, y = 80.0, 88.0
-    draw.rounded_rectangle(S(x - 8, y - 10, x + 178, y + 61), radius=5 * SS, fill="#13234a")
     rows = [(style.GREEN, "e^{±}  electrons, positrons"), (style.YELLOW, "γ  photons"),
             (style.PURPLE, "μ^{±}  muons"), (style.ORANGE, "hadrons  p, n, π")]
+    size = max(legible_size(text, 11) for _, text in rows)  # one size for every row
+    step = round(size * 1.3)
+    width = max(rich_width(text, size) for _, text in rows)
+    draw.rounded_rectangle(S(x - 8, y - step * 0.6, x + 32 + width, y + step * 3.6),
+                           radius=5 * SS, fill="#13234a")
     for i, (colour, text) in enumerate(rows):
-        yy = y + i * 17
+        yy = y + i * step
         draw.line(S(x, yy, x + 18, yy), fill=colour, width=2 * SS)
-        label(draw, (x + 24, yy), text, 11, LABEL)
+        label(draw, (x + 24, yy), text, size, LABEL)
 
 
 def shower_development_frames():
@@ -560,7 +573,7 @@ def shower_development_frames():
             for xs in np.arange(frame.left + 4, frame.right - 4, 12.0):
                 draw.line(S(xs, y, xs + 5, y), fill="#5a6f99", width=SS)
             depth = float(atmosphere.vertical_depth(front * 1000.0))
-            label(draw, (frame.left + 8, y - 9), f"{front:4.1f} km,  {depth:3.0f} g/cm²", 10, DIM)
+            label(draw, (frame.left + 8, y - 9), f"{front:4.1f} km,  {depth:3.0f} g/cm^{{2}}", 10, DIM)
         if front < first_km:
             fy = float(frame.y(first_km))
             label(draw, (float(frame.x(0.0)) + 10, fy - 2), "first interaction", 11, style.ORANGE)

@@ -58,10 +58,10 @@ def _titles(fig, shower, particle):
     fig.text(0.5, 0.985, f"{NAMES[particle]}, 10$^{{18}}$ eV, zenith {z:.0f}°, azimuth "
              f"{shower.azimuth_deg:.0f}° (from {_compass(shower.azimuth_deg)})",
              ha="center", va="top", fontsize=12, fontweight="bold")
-    fig.text(0.5, 0.94, f"X$_{{max}}$ = {shower.xmax:.0f} g/cm² at {shower.height_xmax_m / 1e3:.1f} km"
+    fig.text(0.5, 0.94, f"X$_\\mathrm{{max}}$ = {shower.xmax:.0f} g/cm$^2$ at {shower.height_xmax_m / 1e3:.1f} km"
              f" altitude, {shower.distance_m / 1e3:.1f} km from the core",
              ha="center", va="top", fontsize=10.5)
-    fig.text(0.5, 0.902, f"Cherenkov ring r$_C$ = {shower.ring_m:.0f} m, sin α = "
+    fig.text(0.5, 0.902, f"Cherenkov ring radius {shower.ring_m:.0f} m, sin α = "
              f"{shower.sin_alpha:.2f}, charge-excess fraction a = {shower.a_rho:.2f}",
              ha="center", va="top", fontsize=10.5)
     style.footnote(fig, "radio-emission model (geomagnetic + charge excess),\n"

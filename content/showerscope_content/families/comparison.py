@@ -32,9 +32,9 @@ SCALE = 1.3
 THRESHOLD_V_M = 25e-6          # antennas with a weaker full-model peak field are left out
 PARTICLES = {"proton": ("p", "p", "Proton"), "iron": ("i", "fe", "Iron")}
 SEEDS = {"proton": 18000, "iron": 26000}  # plus the zenith angle: one fixed draw per figure
-FOOTNOTE = ("Computed with the radio-emission model (geomagnetic + charge excess) and its "
-            "v×B part,\nnot with CoREAS simulations; showers of 1 EeV (10$^{18}$ eV), "
-            "24 stations 150 m apart")
+FOOTNOTE = ("Computed with the radio-emission model (geomagnetic + charge excess)\n"
+            "and its v×B part, not with CoREAS simulations;\n"
+            "showers of 1 EeV (10$^{18}$ eV), 24 stations 150 m apart")
 
 # One colour per nominal arrival azimuth 0, 45, ..., 315 deg; north and south stand out.
 AZIMUTH_COLOURS = [style.ORANGE, style.SKY, style.VERMILLION, style.GREEN, style.BLUE,
@@ -114,7 +114,7 @@ def log_figure(particle, zenith_deg, table, path):
     ax.set_xlim(low, high)
     ax.set_ylim(low, high)
     ax.set_aspect("equal")
-    ax.set_xlabel("ln(NS/EW), full model (geomagnetic + charge excess)")
+    ax.set_xlabel("ln(NS/EW), full model (+ charge excess)")
     ax.set_ylabel("ln(NS/EW), v×B model (geomagnetic only)")
     ax.set_title(f"{PARTICLES[particle][2]}, zenith {zenith_deg}°: 8 events, "
                  f"{len(x)} antennas", pad=10)
@@ -124,7 +124,7 @@ def log_figure(particle, zenith_deg, table, path):
               f"other events: {np.median(off_line[east_west]):.2f}",
               fontsize=0.85 * plt.rcParams["font.size"],
               title_fontsize=0.85 * plt.rcParams["font.size"])
-    fig.subplots_adjust(left=0.16, right=0.78, bottom=0.15, top=0.93)
+    fig.subplots_adjust(left=0.16, right=0.78, bottom=0.21, top=0.93)
     _azimuth_colourbar(fig, fig.add_axes([0.81, 0.17, 0.03, 0.72]))
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
@@ -157,7 +157,7 @@ def ratio_figure(particle, zenith_deg, table, path):
     ax.set_title(f"{PARTICLES[particle][2]}, zenith {zenith_deg}°: full model / v×B model",
                  pad=10)
     ax.legend(loc="upper right", fontsize=0.85 * plt.rcParams["font.size"])
-    fig.subplots_adjust(left=0.16, right=0.97, bottom=0.15, top=0.93)
+    fig.subplots_adjust(left=0.16, right=0.97, bottom=0.21, top=0.93)
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
 
@@ -187,7 +187,7 @@ def mean_figure(particle, zenith_deg, table, path):
     ax.legend(loc="upper center", ncol=2, fontsize=0.78 * plt.rcParams["font.size"],
               columnspacing=1.0, handletextpad=0.4, title="bars: spread over the antennas",
               title_fontsize=0.78 * plt.rcParams["font.size"])
-    fig.subplots_adjust(left=0.11, right=0.98, bottom=0.15, top=0.93)
+    fig.subplots_adjust(left=0.11, right=0.98, bottom=0.21, top=0.93)
     style.footnote(fig, FOOTNOTE)
     _save(fig, path)
 

@@ -56,16 +56,20 @@ def _power_of_ten(values):
     return int(np.floor(np.log10(np.nanmax(values))))
 
 
-def _titles(fig, title, subtitle):
+def _titles(fig, title, subtitle, note=""):
+    """Title, the grey line saying what computed the figure, and an optional note below it
+    (a text of its own: a unit's exponent in it makes it larger than the line above)."""
     fig.suptitle(title, x=0.5, y=0.985, fontsize=27, fontweight="bold", va="top")
     fig.text(0.5, 0.905, subtitle, ha="center", va="top", fontsize=18, color=style.GREY)
+    if note:
+        fig.text(0.5, 0.862, note, ha="center", va="top", fontsize=18, color=style.GREY)
 
 
 def _muon_maximum_note(curves):
     """Where the model puts the muon maximum: a model choice, said so on the figure."""
-    places = ", ".join(f"{longitudinal.profile_maximum_depth(d, v):,.0f} g/cm\u00b2 ({p})"
-                       for p, (d, v) in curves.items())
-    return f"muon maximum of the mean at {places}: its depth is a model choice"
+    places = " and ".join(f"{longitudinal.profile_maximum_depth(d, v):,.0f} ({p})"
+                          for p, (d, v) in curves.items())
+    return f"muon maximum: {places} g/cm$^2$, a model choice"
 
 
 def _ground_line(ax, depth, label_y=0.97):
@@ -97,15 +101,14 @@ def _mass_figure(out_dir, name, component, ensembles):
     _ground_line(ax, ground)
     ax.set_xlim(0, ground + 40)
     ax.set_ylim(0, None)
-    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_xlabel("slant depth X (g/cm$^2$)")
     ax.set_ylabel(f"{COMPONENT_NAME[component].lower()}  (\u00d7$10^{{{power}}}$)")
     ax.legend(loc="lower right" if component == "muons" else "upper right",
               bbox_to_anchor=(0.94, 0.0) if component == "muons" else (0.94, 1.0))
     subtitle = f"{MODEL_NOTE}; {N_SHOWERS} showers per primary, zenith 60\u00b0"
-    if component == "muons":
-        subtitle += "\n" + _muon_maximum_note({p: (depth, c) for p, c in curves.items()})
-    _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV", subtitle)
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
+    note = _muon_maximum_note({p: (depth, c) for p, c in curves.items()}) if component == "muons" else ""
+    _titles(fig, f"{COMPONENT_NAME[component]}: proton and iron, $10^{{19}}$ eV", subtitle, note)
+    fig.subplots_adjust(left=0.105, right=0.975, top=0.79 if component == "muons" else 0.835,
                         bottom=0.13)
     _save(fig, out_dir, name)
 
@@ -128,12 +131,12 @@ def _energy_figure(out_dir, name, component, ensembles):
     ax.set_yscale("log")
     ax.set_xlim(0, ground + 40)
     ax.set_ylim(lowest / 1e3, highest * 60.0)
-    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_xlabel("slant depth X (g/cm$^2$)")
     ax.set_ylabel(f"number of {component}")
     ax.legend(loc="upper center", ncol=2, fontsize=16)
     _titles(fig, f"{COMPONENT_NAME[component]}: energy dependence, proton and iron",
             f"{MODEL_NOTE}; {N_SHOWERS} showers: mean, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
+    fig.subplots_adjust(left=0.105, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 
@@ -154,11 +157,11 @@ def _zenith_figure(out_dir, name, primary, component):
         y = np.append(mean[inside], np.interp(ground, depth, mean)) / unit
         age = float(np.mean(cascade.hadron_age(ground, ensembles[zenith].x_max)))
         ax.plot(x, y, color=colour, lw=4.5, zorder=2 + order,
-                label=f"\u03b8 = {zenith}\u00b0: ground at {ground:.1f} g/cm\u00b2, age s = {age:.2f}")
+                label=f"\u03b8 = {zenith}\u00b0: ground at {ground:.1f} g/cm$^2$, age s = {age:.2f}")
         ax.plot([ground], [y[-1]], "o", color=colour, ms=15, mec="black", mew=1.5, zorder=10)
         peak = max(peak, y.max())
     ax.set_xlim(0, 2650)
-    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_xlabel("slant depth X (g/cm$^2$)")
     if component == "muons":
         ax.set_ylim(0, peak * 1.12)
         ax.set_ylabel(f"{component}  (\u00d7$10^{{{power}}}$)")
@@ -172,12 +175,13 @@ def _zenith_figure(out_dir, name, primary, component):
               bbox_to_anchor=(0.99, 0.01) if component == "muons" else (0.06, 0.01),
               fontsize=16, title="zenith angle (dot: ground of the 1400 m observatory)", title_fontsize=16)
     subtitle = f"{MODEL_NOTE}; {N_SHOWERS} showers per angle (mean)"
+    note = ""
     if component == "muons":
         vertical = longitudinal.profiles(ensembles[0], depth)[component]
-        subtitle += "\n" + _muon_maximum_note({primary: (depth, vertical)})
+        note = _muon_maximum_note({primary: (depth, vertical)})
     _titles(fig, f"{COMPONENT_NAME[component]} of {primary} showers, $10^{{19}}$ eV: zenith angle",
-            subtitle)
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.79 if component == "muons" else 0.835,
+            subtitle, note)
+    fig.subplots_adjust(left=0.105, right=0.975, top=0.79 if component == "muons" else 0.835,
                         bottom=0.13)
     _save(fig, out_dir, name)
 
@@ -226,7 +230,7 @@ def _introduction_figure(out_dir, name, ensembles):
         ax.set_xlim(0, ground)
         ax.set_title(f"{PRIMARY_NAME[primary]}", color=PRIMARY_COLOUR[primary], fontsize=25,
                      fontweight="bold")
-        ax.set_xlabel("slant depth X (g/cm\u00b2)")
+        ax.set_xlabel("slant depth X (g/cm$^2$)")
         ax.set_xticks([0, 500, 1000, 1500])
     axes[0].set_ylabel("number of particles")
     handles, labels = axes[0].get_legend_handles_labels()
@@ -235,7 +239,7 @@ def _introduction_figure(out_dir, name, ensembles):
     fig.text(0.5, 0.99, f"$10^{{19}}$ eV: {N_SHOWERS} showers per primary (thin lines) and their mean "
              f"(thick)\n{MODEL_NOTE}", ha="center", va="top", fontsize=18, color=style.GREY,
              linespacing=1.4)
-    fig.subplots_adjust(left=0.09, right=0.985, top=0.78, bottom=0.13, wspace=0.06)
+    fig.subplots_adjust(left=0.105, right=0.985, top=0.78, bottom=0.13, wspace=0.06)
     _save(fig, out_dir, name)
 
 
@@ -254,12 +258,12 @@ def _comparison_figure(out_dir, name, ensembles):
     ax.set_yscale("log")
     ax.set_ylim(1e2, 3e11)
     ax.set_xlim(0, ground)
-    ax.set_xlabel("slant depth X (g/cm\u00b2)")
+    ax.set_xlabel("slant depth X (g/cm$^2$)")
     ax.set_ylabel("number of particles")
     ax.legend(loc="lower center", ncol=2, fontsize=17)
     _titles(fig, "Proton and iron at $10^{19}$ eV: the three components",
             f"{MODEL_NOTE}; mean of {N_SHOWERS} showers, band 10\u201390%")
-    fig.subplots_adjust(left=0.09, right=0.975, top=0.835, bottom=0.13)
+    fig.subplots_adjust(left=0.105, right=0.975, top=0.835, bottom=0.13)
     _save(fig, out_dir, name)
 
 

@@ -41,16 +41,16 @@ ROWS = [
      "particles per unit area at distance r from the axis", 84),
     ("NKG normalisation",
      r"$C(s) = \dfrac{\Gamma(4.5 - s)}{2\pi\,\Gamma(s)\,\Gamma(4.5 - 2s)}$",
-     "so that \u222b 2\u03c0r \u03c1\u2091(r) dr = N\u2091, for 0 < s < 2.25", 78),
+     r"so that $\int 2\pi r\,\rho_\mathrm{e}(r)\,\mathrm{d}r = N_\mathrm{e}$, for 0 < s < 2.25", 92),
     ("Moli\u00e8re radius",
      r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}$",
-     f"E\u209b = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV, E\u1d04 = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV, "
-     f"X\u2080 = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm\u00b2: {float(cascade.moliere_radius_m(0.0)):.0f} m at "
+     f"$E_\\mathrm{{s}}$ = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV, $E_\\mathrm{{c}}$ = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV, "
+     f"$X_0$ = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm$^2$: {float(cascade.moliere_radius_m(0.0)):.0f} m at "
      f"sea level, {float(cascade.moliere_radius_m(atmosphere.OBSERVATORY_ALTITUDE_M)):.0f} m at 1400 m", 82),
     ("Gaisser\u2013Hillas\nprofile",
      r"$N(X) = N_\mathrm{max}\left(\dfrac{X - X_1}{X_\mathrm{max} - X_1}\right)"
      r"^{(X_\mathrm{max} - X_1)/\lambda}\exp\dfrac{X_\mathrm{max} - X}{\lambda}$",
-     "X\u2081 and \u03bb are shape parameters (\u03bb \u2248 60\u2013100 g/cm\u00b2)", 92),
+     "$X_1$ and \u03bb are shape parameters (\u03bb \u2248 60\u2013100 g/cm$^2$)", 92),
     ("Shower frame",
      r"$\hat{e}_1 = \dfrac{\vec{v}\times\vec{B}}{|\vec{v}\times\vec{B}|},\qquad "
      r"\hat{e}_2 = \vec{v}\times\hat{e}_1\ \parallel\ \vec{v}\times(\vec{v}\times\vec{B}),\qquad "
@@ -62,8 +62,8 @@ ROWS = [
     ("Polarisation angle",
      r"$\chi = \mathrm{atan2}\left(a\,\sin\varphi',\ \sin\alpha + a\,\cos\varphi'\right)$",
      "\u03c7: polarisation angle in the shower plane (charge excess), a: charge-excess fraction,\n"
-     "\u03c6\u2032: observer's angle from \u00ea\u2081; \u03c8 in the texts: direction of v \u00d7 B on the "
-     "ground, from east", 86),
+     "\u03c6\u2032: observer's angle from $\\hat{e}_1$; \u03c8 in the texts: direction of v \u00d7 B on the "
+     "ground, from east", 94),
 ]
 TOP = 58
 BOTTOM = 14

@@ -5,7 +5,7 @@ import io
 import os
 
 import numpy as np
-from matplotlib.ticker import LogLocator
+from matplotlib.ticker import LogLocator, NullFormatter
 from PIL import Image
 
 from .. import style
@@ -20,8 +20,8 @@ ATMOSPHERE_NOTE = "US standard atmosphere, Linsley five-layer parametrisation"
 X0_TEXT = f"$X_0$ = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm$^2$"
 EC_TEXT = rf"$E_\mathrm{{c}}$ = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV"
 ES_TEXT = rf"$E_\mathrm{{s}}$ = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV"
-GREISEN_NOTE = f"Greisen profile, {X0_TEXT}, {EC_TEXT}; depth counted from the first interaction"
-FIRST_INTERACTION_DEPTH = "depth from the first interaction X (g/cm\u00b2)"
+GREISEN_NOTE = f"Greisen profile, {X0_TEXT}, {EC_TEXT};\ndepth counted from the first interaction"
+FIRST_INTERACTION_DEPTH = "depth from the first interaction X (g/cm$^2$)"
 
 
 def _save_png(fig, path):
@@ -50,13 +50,13 @@ def _depth_figure(path):
     for h, name, colour, where in marks:
         x = float(atmosphere.vertical_depth(h * 1000.0))
         ax.plot([x], [h], "o", color=colour, ms=9, zorder=5, clip_on=False)
-        ax.annotate(f"{name}\nX = {x:.1f} g/cm\u00b2", (x, h), xytext=where, textcoords="data",
+        ax.annotate(f"{name}\nX = {x:.1f} g/cm$^2$", (x, h), xytext=where, textcoords="data",
                     ha="left", va="bottom", color=colour, fontsize=12,
                     arrowprops=dict(arrowstyle="-", color=colour, lw=1.0),
                     bbox=dict(boxstyle="round,pad=0.3", fc="white", ec=colour, lw=0.8))
     ax.set_xlim(0, 1100)
     ax.set_ylim(0, 30)
-    ax.set_xlabel("vertical atmospheric depth X (g/cm\u00b2)")
+    ax.set_xlabel("vertical atmospheric depth X (g/cm$^2$)")
     ax.set_ylabel("altitude h (km)")
     ax.set_title("Atmospheric depth against altitude")
     ax.text(0.97, 0.96, "$X(h) = a_i + b_i\\,e^{-h/c_i}$\nin each layer $i$", transform=ax.transAxes,
@@ -91,7 +91,7 @@ def _age_figure(path):
     ax.set_title(r"Shower age  $s = 3t\,/\,(t + 2\ln(E_0/E_\mathrm{c}))$,  $t = X/X_0$", fontsize=14)
     ax.legend(loc="upper left", title="primary energy", fontsize=10.5, title_fontsize=10.5)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.16)
+    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.2)
     _save_png(fig, path)
     style.close(fig)
 
@@ -122,7 +122,7 @@ def _total_figure(path):
     ax.legend(loc="lower center", bbox_to_anchor=(0.55, 0.0), ncol=3, fontsize=10,
               title="primary energy", title_fontsize=10)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.13, right=0.97, top=0.92, bottom=0.16)
+    fig.subplots_adjust(left=0.13, right=0.97, top=0.92, bottom=0.2)
     _save_png(fig, path)
     style.close(fig)
 
@@ -144,22 +144,30 @@ def _nkg_figure(path):
     ax.set_yscale("log")
     ax.set_xlim(1, 2000)
     ax.set_ylim(1e-11, 3e-2)
-    ax.yaxis.set_major_locator(LogLocator(base=10, numticks=12))
+    # every second decade labelled: fourteen labels of a log axis crowd a 434 px picture
+    ax.set_yticks(10.0 ** np.arange(-10, -1, 2))
+    ax.yaxis.set_minor_locator(LogLocator(base=10, numticks=14))
+    ax.yaxis.set_minor_formatter(NullFormatter())
     ax.set_xlabel("distance from the shower axis r (m)")
-    ax.set_ylabel(r"density per particle, $\rho_\mathrm{e}/N_\mathrm{e}$ (m$^{-2}$)", fontsize=12)
+    ax.set_ylabel("density per particle\n" r"$\rho_\mathrm{e}/N_\mathrm{e}$ (m$^{-2}$)", fontsize=12)
     ax.set_title("NKG lateral distribution at 1400 m altitude")
     ax.legend(loc="lower left", title="shower age")
     style.footnote(fig, "NKG function with C(s); Moli\u00e8re radius at 1400 m (Linsley atmosphere)")
-    fig.subplots_adjust(left=0.14, right=0.97, top=0.92, bottom=0.165)
+    fig.subplots_adjust(left=0.18, right=0.97, top=0.92, bottom=0.165)
     save_figure(fig, path)
     style.close(fig)
 
 
 def _moliere_figure(path):
-    heights_km = np.linspace(0.0, 12.0, 481)
-    radius = cascade.moliere_radius_m(heights_km * 1000.0)
     fig, ax = style.figure(640, 632, SCALE)
-    ax.plot(heights_km, radius, color=style.BLUE, lw=2.4)
+    # The layered atmosphere's density jumps a little at each layer boundary, so each layer is
+    # drawn as a curve of its own rather than joined across the step.
+    bounds_km = [b / 1000.0 for b in atmosphere.LAYER_BOTTOM_M if 0.0 < b < 12.0e3]
+    edges_km = [0.0] + bounds_km + [12.0]
+    for bottom, top in zip(edges_km[:-1], edges_km[1:]):
+        heights_km = np.linspace(bottom, top, 161)
+        heights_km[-1] = np.nextafter(top, bottom) if top < 12.0 else top
+        ax.plot(heights_km, cascade.moliere_radius_m(heights_km * 1000.0), color=style.BLUE, lw=2.4)
     marks = [(0.0, "sea level", style.BLACK, (1.2, 30)), (OBSERVATORY_KM, "observatory, 1400 m", style.VERMILLION, (2.6, 55)),
              (10.0, "10 km", style.GREEN, (7.6, 110))]
     for h, name, colour, where in marks:
@@ -176,7 +184,8 @@ def _moliere_figure(path):
     ax.set_title("Moli\u00e8re radius against altitude")
     ax.text(0.04, 0.95, r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}"
                         rf" = \dfrac{{{cascade.MOLIERE_DEPTH_G_CM2:.2f}\ \mathrm{{g/cm^2}}}}{{\rho(h)}}$" "\n"
-                        r"$\propto e^{h/9.9\ \mathrm{km}}$ below 4 km",
+                        r"$\propto e^{h/9.9\ \mathrm{km}}$ below 4 km" "\n"
+                        + " and ".join(f"{b:g}" for b in bounds_km) + " km: steps at the\nmodel's layer boundaries",
             transform=ax.transAxes, ha="left", va="top", fontsize=14, linespacing=1.6,
             bbox=dict(boxstyle="round,pad=0.4", fc="#f4f4f4", ec="#bbbbbb"))
     style.footnote(fig, f"{ES_TEXT}, {EC_TEXT}, {X0_TEXT}; Linsley atmosphere")

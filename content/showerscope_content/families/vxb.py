@@ -470,7 +470,7 @@ def rotation_graph(path):
                     ha="center", va="center", fontsize=plt_size(0.85),
                     bbox=dict(boxstyle="round", fc="white", ec=style.GREEN))
     _series_legend(fig)
-    fig.suptitle("Turning the East-West and North-South axes by the polarisation angle "
+    fig.suptitle("Turning the EW and NS axes by the polarisation angle "
                  "ψ = atan2(v×B$_N$, v×B$_E$)", fontweight="bold", fontsize=plt_size(1.0), y=0.985)
     fig.subplots_adjust(left=0.1, right=0.975, top=0.84, bottom=0.14, wspace=0.1, hspace=0.22)
     style.footnote(fig, MODEL_NOTE)

@@ -564,15 +564,21 @@ def logo_vectors(path):
 
 def logo_array(path):
     fig, ax = _logo_figure()
-    # A ground footprint (ellipse, stronger towards +v x B) under a triangular antenna grid.
+    # The radio model's ground footprint of a proton shower arriving from the east at 50 deg
+    # zenith (the ring stretched along the arrival direction, brighter on the +v x B side),
+    # scaled so that the ring's long half-axis spans 40 units, under a triangular antenna grid.
+    shower = radio.Shower(50.0, 0.0, radio.XMAX_G_CM2["proton"])
+    metres_per_unit = shower.ring_m / np.cos(np.radians(shower.zenith_deg)) / 40.0
     grid = np.linspace(0, 200, 200)
     gx, gy = np.meshgrid(grid, grid)
-    u, w = (gx - 100) / 70, (gy - 92) / 48
-    r = np.hypot(u, w)
-    fluence = np.exp(-((r - 0.55) / 0.45) ** 2) * vxb.fluence_factor(np.arctan2(w, u), 0.81, 0.2)
-    fluence = np.where(gy < 150, fluence, 0)
+    ground = np.stack([(gx - 100) * metres_per_unit, (gy - 92) * metres_per_unit], axis=-1)
+    fluence = shower.fluence_ev_m2(ground)
+    # faded out towards the panel's edges and below the label, so that the footprint reads
+    # as a patch on the ground
+    fade = np.exp(-(np.hypot(gx - 100, (gy - 92) * 1.3) / 80.0) ** 4) * np.clip((150 - gy) / 30, 0, 1)
+    fluence = fluence * fade
     ax.imshow(fluence, extent=(0, 200, 0, 200), origin="lower", cmap=FLUENCE_CMAP, alpha=0.9,
-              vmin=0, vmax=fluence.max() * 1.3)
+              vmin=0, vmax=fluence.max() * 1.1)
     rows = np.arange(30, 150, 26)
     for j, y in enumerate(rows):
         for x in np.arange(22 + 15 * (j % 2), 190, 30):

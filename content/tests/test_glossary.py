@@ -34,6 +34,8 @@ RULES = [
      r"(?<=[^\s.!?:•\-–])[ \t(]+" + COMPASS + r"\b(?![-–])", "nord, sud, est, vest"),
     ("straight double quotes", r"\"", "„…”"),
     ("cedilla instead of comma below", r"[şţŞŢ]", "ș ț"),
+    ("zenith for the zenith angle", r"(?i)\bzenit\s+\d|\d°\s+zenit\b", "unghi zenital de 50°"),
+    ("Cerenkov", r"(?i)\bcerenkov", "Cherenkov"),
 ]
 
 # Strings that must stay exactly as the program's screens give them, although a rule flags them.
@@ -97,9 +99,12 @@ def test_the_rules_catch_what_they_are_for():
         "capitalised compass point mid-sentence": ["vine dinspre Nord și", "sosire (Est 0°, nord 90°)"],
         "straight double quotes": ['titlul "Radio"'],
         "cedilla instead of comma below": ["aşa"],
+        "zenith for the zenith angle": ["(zenit 54,4°, azimut", "până la 50° zenit,"],
+        "Cerenkov": ["lumină Cerenkov"],
     }
     clean = ["O jerbă verticală", "miuonii", "fotoni gama", "canalul Est-Vest", "Nord-Sud",
-             "Sud. Est", "antene orientate Nord-Sud", "titlul „Radio”", "Estul", "Este mare"]
+             "Sud. Est", "antene orientate Nord-Sud", "titlul „Radio”", "Estul", "Este mare",
+             "jerbe apropiate de zenit", "unghi zenital de 50°"]
     for rule, pattern, _ in RULES:
         for sample in samples[rule]:
             assert hits(sample, rule, pattern), (rule, sample)

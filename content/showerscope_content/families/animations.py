@@ -778,11 +778,11 @@ def schematic():
     # Component labels.
     label(draw, (30, 100), "electromagnetic component", 12, style.GREEN, bold=True,
           box="#13234a")
-    label(draw, (30, 120), "e^{+}, e^{−}, γ   (π^{0} → γγ)", 12, LABEL, box="#13234a")
-    label(draw, (400, 222), "muonic component", 12, style.PURPLE, bold=True, box="#13234a")
-    label(draw, (400, 242), "μ^{+}, μ^{−}  (π^{±}, K^{±} → μ^{±} ν)", 12, LABEL, box="#13234a")
-    label(draw, (318, 128), "hadronic component", 12, style.ORANGE, bold=True, box="#13234a")
-    label(draw, (318, 148), "p, n, π^{±}, π^{0}, K", 12, LABEL, box="#13234a")
+    label(draw, (30, 124), "e^{+}, e^{−}, γ   (π^{0} → γγ)", 12, LABEL, box="#13234a")
+    label(draw, (400, 222), "meson component", 12, style.PURPLE, bold=True, box="#13234a")
+    label(draw, (400, 246), "μ^{+}, μ^{−}  (π^{±}, K^{±} → μ^{±} ν)", 12, LABEL, box="#13234a")
+    label(draw, (318, 128), "nucleonic component", 12, style.ORANGE, bold=True, box="#13234a")
+    label(draw, (318, 148), "p, n and other hadrons", 12, LABEL, box="#13234a")
     return shrink(image)
 
 

@@ -20,7 +20,7 @@ from PIL import Image, ImageDraw
 from .. import style
 from ..models import geomagnetic as gm
 from ..models import radio, vxb
-from ..output import save_figure, save_image
+from ..output import check_legibility, save_figure, save_image
 
 POLAR = {"NS": "Grafic_polar_NS-1.png", "EW": "Grafic_polar_EW-1.png",
          "V": "Grafic_polar_Vertical-1.png"}
@@ -104,6 +104,7 @@ def _unwrapped_degrees(angle):
 
 def _rounded_logo(fig, path, radius=26):
     """Renders a 200 x 200 figure onto a rounded panel with transparent corners."""
+    check_legibility(fig, path)
     buf = io.BytesIO()
     fig.savefig(buf, format="png", dpi=style.DPI, metadata={"Software": None})
     style.close(fig)

@@ -20,10 +20,11 @@ from matplotlib import _mathtext, colors, mathtext
 from matplotlib.ft2font import LOAD_NO_HINTING
 from matplotlib.text import Text
 
+from .style import DPI
+
 MIN_CAP_HEIGHT_PX = 9.0
 MIN_CONTRAST = 4.5
 CAP_HEIGHT_EM = 0.729  # DejaVu Sans: capital height / font size
-DPI = 100
 
 # name pattern -> (displayed scale, where it is shown)
 DISPLAY_SCALE = {
@@ -190,21 +191,28 @@ def _drawn_texts(fig):
             legends.append(ax.get_legend())
     for legend in legends:
         texts += list(legend.get_texts()) + [legend.get_title()]
-    return [t for t in texts if t.get_visible() and t.get_text().strip()]
+    unique = {id(t): t for t in texts}  # the suptitle is also one of the figure's texts
+    return [t for t in unique.values() if t.get_visible() and t.get_text().strip()]
 
 
 def problems(fig, name):
-    """Texts of the figure that are too small or too faint where the picture is shown, or that
-    run off the picture."""
+    """Texts of the figure that are too small or too faint where the picture is shown, that
+    run off the picture, or that run into each other."""
     scale = display_scale(name)
     found = []
     fig.draw_without_rendering()  # lays out ticks and labels
     renderer = fig.canvas.get_renderer()
     fig_width, fig_height = fig.canvas.get_width_height()
-    for text in _drawn_texts(fig):
-        box = text.get_window_extent(renderer)
+    # the text's own box; an annotation's extent would also cover its arrow
+    drawn = [(text, Text.get_window_extent(text, renderer)) for text in _drawn_texts(fig)]
+    for i, (text, box) in enumerate(drawn):
         if box.x0 < -1 or box.y0 < -1 or box.x1 > fig_width + 1 or box.y1 > fig_height + 1:
             found.append(f"{name}: {text.get_text().strip()[:40]!r} runs off the picture")
+        for other, other_box in drawn[i + 1:]:
+            # boxes include the line spacing, so a pixel of contact is not yet a collision
+            if box.padded(-1).overlaps(other_box.padded(-1)):
+                found.append(f"{name}: {text.get_text().strip()[:40]!r} overlaps "
+                             f"{other.get_text().strip()[:40]!r}")
     for text in _visible_texts(fig):
         content = text.get_text().strip()
         height = displayed_cap_height_px(text.get_fontsize() * smallest_glyph_fraction(text), scale)

@@ -71,6 +71,8 @@ def test_small_or_faint_text_is_raised_and_darkened_until_no_problem_remains():
     assert len(legibility.problems(fig, name)) == 2
     legibility.enforce(fig, name)
     assert legibility.problems(fig, name) == []
+    fig.text(0.12, 0.52, "on top", fontsize=24)  # runs into "tiny", now raised
+    assert [p for p in legibility.problems(fig, name) if "overlaps" in p] != []
     plt.close(fig)
 
 

@@ -61,7 +61,7 @@ def _titles(fig, shower, particle):
     fig.text(0.5, 0.94, f"X$_\\mathrm{{max}}$ = {shower.xmax:.0f} g/cm$^2$ at {shower.height_xmax_m / 1e3:.1f} km"
              f" altitude, {shower.distance_m / 1e3:.1f} km from the core",
              ha="center", va="top", fontsize=10.5)
-    fig.text(0.5, 0.902, f"Cherenkov ring radius {shower.ring_m:.0f} m, sin α = "
+    fig.text(0.5, 0.897, f"Cherenkov ring radius {shower.ring_m:.0f} m, sin α = "
              f"{shower.sin_alpha:.2f}, charge-excess fraction a = {shower.a_rho:.2f}",
              ha="center", va="top", fontsize=10.5)
     style.footnote(fig, "radio-emission model (geomagnetic + charge excess),\n"

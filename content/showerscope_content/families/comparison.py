@@ -113,6 +113,8 @@ def log_figure(particle, zenith_deg, table, path):
     ax.plot([low, high], [low, high], color="#555555", ls="--", lw=1.5, label="1 : 1", zorder=2)
     ax.set_xlim(low, high)
     ax.set_ylim(low, high)
+    # no label at the lower left corner, where it would meet the first label of the x axis
+    ax.yaxis.set_major_locator(ticker.MaxNLocator(integer=True, prune="lower"))
     ax.set_aspect("equal")
     ax.set_xlabel("ln(NS/EW), full model (+ charge excess)")
     ax.set_ylabel("ln(NS/EW), v×B model (geomagnetic only)")

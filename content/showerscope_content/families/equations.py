@@ -27,7 +27,7 @@ ROWS = [
      r"$N_\mathrm{e}(t) = \dfrac{0.31}{\sqrt{\beta_0}}\;"
      r"\exp\!\left[t\left(1 - \dfrac{3}{2}\ln s\right)\right],\qquad \beta_0 = \ln\dfrac{E_0}{E_\mathrm{c}},"
      r"\quad t = \dfrac{X}{X_0}$",
-     "electrons and positrons of a photon-initiated shower, depth t in radiation lengths", 84),
+     "electrons and positrons of a photon-initiated shower, depth t in radiation lengths", 90),
     ("Shower age",
      r"$s = \dfrac{3t}{t + 2\beta_0}\qquad\mathrm{hadron\ showers:}\quad s = \dfrac{3X}{X + 2X_\mathrm{max}}$",
      "s = 0 at the start, 1 at the maximum, towards 3 in an old shower", 78),
@@ -38,15 +38,15 @@ ROWS = [
     ("NKG lateral\ndistribution",
      r"$\rho_\mathrm{e}(r) = \dfrac{N_\mathrm{e}\,C(s)}{r_\mathrm{M}^2}"
      r"\left(\dfrac{r}{r_\mathrm{M}}\right)^{s-2}\left(1 + \dfrac{r}{r_\mathrm{M}}\right)^{s-4.5}$",
-     "particles per unit area at distance r from the axis", 84),
+     "particles per unit area at distance r from the axis", 90),
     ("NKG normalisation",
      r"$C(s) = \dfrac{\Gamma(4.5 - s)}{2\pi\,\Gamma(s)\,\Gamma(4.5 - 2s)}$",
-     r"so that $\int 2\pi r\,\rho_\mathrm{e}(r)\,\mathrm{d}r = N_\mathrm{e}$, for 0 < s < 2.25", 92),
+     r"so that $\int 2\pi r\,\rho_\mathrm{e}(r)\,\mathrm{d}r = N_\mathrm{e}$, for 0 < s < 2.25", 98),
     ("Moli\u00e8re radius",
      r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}$",
      f"$E_\\mathrm{{s}}$ = {cascade.SCALE_ENERGY_EV / 1e6:.0f} MeV, $E_\\mathrm{{c}}$ = {cascade.CRITICAL_ENERGY_EV / 1e6:.2f} MeV, "
      f"$X_0$ = {cascade.RADIATION_LENGTH_G_CM2:.2f} g/cm$^2$: {float(cascade.moliere_radius_m(0.0)):.0f} m at "
-     f"sea level, {float(cascade.moliere_radius_m(atmosphere.OBSERVATORY_ALTITUDE_M)):.0f} m at 1400 m", 82),
+     f"sea level, {float(cascade.moliere_radius_m(atmosphere.OBSERVATORY_ALTITUDE_M)):.0f} m at 1400 m", 94),
     ("Gaisser\u2013Hillas\nprofile",
      r"$N(X) = N_\mathrm{max}\left(\dfrac{X - X_1}{X_\mathrm{max} - X_1}\right)"
      r"^{(X_\mathrm{max} - X_1)/\lambda}\exp\dfrac{X_\mathrm{max} - X}{\lambda}$",
@@ -55,7 +55,7 @@ ROWS = [
      r"$\hat{e}_1 = \dfrac{\vec{v}\times\vec{B}}{|\vec{v}\times\vec{B}|},\qquad "
      r"\hat{e}_2 = \vec{v}\times\hat{e}_1\ \parallel\ \vec{v}\times(\vec{v}\times\vec{B}),\qquad "
      r"\hat{e}_3 = \vec{v}$",
-     "v: direction of propagation, B: geomagnetic field", 82),
+     "v: direction of propagation, B: geomagnetic field", 88),
     ("Geomagnetic angle",
      r"$\sin\alpha = |\hat{v}\times\hat{B}|$",
      "\u03b1: angle between shower axis and field; the geomagnetic emission grows with sin \u03b1", 64),

@@ -45,7 +45,7 @@ def _depth_figure(path):
     fig, ax = style.figure(640, 632, SCALE)
     ax.plot(depth, heights_km, color=style.BLUE, lw=2.4)
     marks = [(0.0, "sea level", style.BLACK, (650, 4.2)),
-             (OBSERVATORY_KM, "observatory, 1400 m", style.VERMILLION, (420, 8.2)),
+             (OBSERVATORY_KM, "observatory, 1400 m", style.VERMILLION, (110, 4.6)),
              (10.0, "10 km", style.GREEN, (330, 15.5))]
     for h, name, colour, where in marks:
         x = float(atmosphere.vertical_depth(h * 1000.0))
@@ -63,7 +63,7 @@ def _depth_figure(path):
             ha="right", va="top", fontsize=12,
             bbox=dict(boxstyle="round,pad=0.4", fc="#f4f4f4", ec="#bbbbbb"))
     style.footnote(fig, ATMOSPHERE_NOTE)
-    fig.subplots_adjust(left=0.12, right=0.96, top=0.93, bottom=0.12)
+    fig.subplots_adjust(left=0.12, right=0.96, top=0.93, bottom=0.135)
     save_figure(fig, path)
     style.close(fig)
 
@@ -91,7 +91,7 @@ def _age_figure(path):
     ax.set_title(r"Shower age  $s = 3t\,/\,(t + 2\ln(E_0/E_\mathrm{c}))$,  $t = X/X_0$", fontsize=14)
     ax.legend(loc="upper left", title="primary energy", fontsize=10.5, title_fontsize=10.5)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.2)
+    fig.subplots_adjust(left=0.125, right=0.96, top=0.91, bottom=0.245)
     _save_png(fig, path)
     style.close(fig)
 
@@ -122,7 +122,7 @@ def _total_figure(path):
     ax.legend(loc="lower center", bbox_to_anchor=(0.55, 0.0), ncol=3, fontsize=10,
               title="primary energy", title_fontsize=10)
     style.footnote(fig, GREISEN_NOTE)
-    fig.subplots_adjust(left=0.13, right=0.97, top=0.92, bottom=0.2)
+    fig.subplots_adjust(left=0.13, right=0.97, top=0.92, bottom=0.245)
     _save_png(fig, path)
     style.close(fig)
 
@@ -189,7 +189,7 @@ def _moliere_figure(path):
             transform=ax.transAxes, ha="left", va="top", fontsize=14, linespacing=1.6,
             bbox=dict(boxstyle="round,pad=0.4", fc="#f4f4f4", ec="#bbbbbb"))
     style.footnote(fig, f"{ES_TEXT}, {EC_TEXT}, {X0_TEXT}; Linsley atmosphere")
-    fig.subplots_adjust(left=0.13, right=0.96, top=0.93, bottom=0.12)
+    fig.subplots_adjust(left=0.13, right=0.96, top=0.93, bottom=0.135)
     save_figure(fig, path)
     style.close(fig)
 

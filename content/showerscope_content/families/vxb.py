@@ -333,6 +333,19 @@ def geometry(path):
 
 # ----------------------------------------------------------------------------- polar graphs
 
+def _drop_contour_labels_on_scale(fig, ax, contours):
+    """Removes the contour labels that the automatic placement put on the zenith-angle scale;
+    their lines stay, and each level keeps its labels elsewhere on the disc."""
+    fig.draw_without_rendering()
+    renderer = fig.canvas.get_renderer()
+    scale = [t.get_window_extent(renderer) for t in ax.get_yticklabels() if t.get_text()]
+    for label in list(contours.labelTexts):
+        box = label.get_window_extent(renderer)
+        if any(box.overlaps(other) for other in scale):
+            label.remove()
+            contours.labelTexts.remove(label)
+
+
 def polar_graph(channel, path):
     azimuth = np.radians(np.linspace(0, 360, 361))
     zenith_deg = np.linspace(0, 80, 161)
@@ -341,7 +354,7 @@ def polar_graph(channel, path):
 
     fig, _ = style.figure(1183, 1000, scale=1.7)
     fig.clf()
-    ax = fig.add_axes([0.07, 0.07, 0.68, 0.76], projection="polar")
+    ax = fig.add_axes([0.07, 0.09, 0.68, 0.74], projection="polar")
     mesh = ax.pcolormesh(az, np.degrees(zen), amplitude, cmap=style.SEQUENTIAL_CMAP, vmin=0,
                          vmax=1, shading="gouraud", rasterized=True)
     contours = ax.contour(az, np.degrees(zen), amplitude, levels=[0.2, 0.4, 0.6, 0.8],
@@ -371,6 +384,7 @@ def polar_graph(channel, path):
     fig.text(0.5, 0.935, "angle: azimuth φ of the arrival direction;  radius: zenith angle θ",
              ha="center", va="top", fontsize=plt_size(0.9), color=style.GREY)
     style.footnote(fig, MODEL_NOTE)
+    _drop_contour_labels_on_scale(fig, ax, contours)
     save_figure(fig, path)
     style.close(fig)
 
@@ -620,7 +634,7 @@ def convention(path):
     ax.set_position([0.0, 0.0, 1.0, 0.9])
     _night_axes(ax)
     ax.set_xlim(-1.5, 1.5)
-    ax.set_ylim(-1.45, 1.35)
+    ax.set_ylim(-1.6, 1.45)
     ax.add_patch(Circle((0, 0), 1.0, fc=style.NIGHT_LIGHT, ec="#8da2c9", lw=1.5))
     for ang, name in ((0, "E\n0°"), (90, "N\n90°"), (180, "W\n180°"), (270, "S\n270°")):
         u = np.array([np.cos(np.radians(ang)), np.sin(np.radians(ang))])
@@ -641,8 +655,8 @@ def convention(path):
     t2 = np.radians(np.linspace(0, 135, 80))
     ax.plot(0.7 * np.cos(t2), 0.7 * np.sin(t2), color=V_COLOUR, lw=1.4, ls="--")
     ax.text(0.38, 0.72, "φ = 135°", color=V_COLOUR, fontsize="small", fontweight="bold")
-    ax.text(0, -1.38, "φ = 135°: the shower comes FROM the North-West", color=V_COLOUR,
-            ha="center", fontsize="small")
+    ax.text(0, -1.56, "φ = 135°: the shower comes FROM the North-West", color=V_COLOUR,
+            ha="center", va="bottom", fontsize="small")
     fig.text(0.5, 0.985, "Azimuth convention", color=style.WHITE, ha="center", va="top",
              fontsize="large", fontweight="bold")
     fig.text(0.5, 0.92, "seen from above: North up, East to the right", color="#d8e2f5",

@@ -226,11 +226,9 @@ void exportPane(QWidget *screen, QWidget *pane, Language language, const QString
     const QImage image = pane->grab().toImage();
     QString reason;
     if (!writeImage(image, fileName, language, &reason)) {
-        QMessageBox box(QMessageBox::Warning, messageTitle(language),
-                        failureMessage(language) + QStringLiteral("\n") + QDir::toNativeSeparators(fileName) +
-                            QStringLiteral("\n") + reason,
-                        QMessageBox::Ok, screen);
-        box.exec();
+        QMessageBox::warning(screen, messageTitle(language),
+                             failureMessage(language) + QStringLiteral("\n") +
+                                 QDir::toNativeSeparators(fileName) + QStringLiteral("\n") + reason);
     }
 }
 

@@ -2,9 +2,7 @@
 
 #include <QString>
 
-class QAbstractButton;
 class QTextEdit;
-class QWidget;
 
 // The program's own look on top of the forms' style sheets: check-box indicators that show in
 // both states on the night sky, a clear focus ring on every button and check box, and thin

@@ -10,6 +10,7 @@ namespace marking {
 namespace {
 
 const char *const PreviousProperty = "showerscope.markedBeforePress";
+const char *const SetProperty = "showerscope.markedSet";
 
 // The buttons of one screen that share a mark. It is deliberately not a QButtonGroup: the
 // toolkit lets Tab reach only one button of a group (the arrow keys move within it), and
@@ -34,7 +35,7 @@ public:
 
 MarkedSet *setOf(const QAbstractButton *button)
 {
-    return dynamic_cast<MarkedSet *>(button->property("showerscope.markedSet").value<QObject *>());
+    return dynamic_cast<MarkedSet *>(button->property(SetProperty).value<QObject *>());
 }
 
 } // namespace
@@ -47,7 +48,7 @@ void keepLastPressedMarked(QWidget *screen, const QList<QAbstractButton *> &butt
             continue;
         button->setCheckable(true);
         button->setStyleSheet(button->styleSheet() + look::markedButton(button->objectName()));
-        button->setProperty("showerscope.markedSet", QVariant::fromValue<QObject *>(set));
+        button->setProperty(SetProperty, QVariant::fromValue<QObject *>(set));
         set->buttons.append(button);
         // A press (mouse, key or click()) comes before the toggle: remember what was marked.
         QObject::connect(button, &QAbstractButton::pressed, set, [set, button] {

@@ -69,6 +69,11 @@ QGraphicsScene *showMovie(QGraphicsView *view, const QString &gifPath, Fit fitMo
     return scene;
 }
 
+void settleScrollBars(QGraphicsView *view)
+{
+    QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
+}
+
 void fit(QGraphicsView *view)
 {
     QGraphicsScene *scene = view->scene();
@@ -79,10 +84,10 @@ void fit(QGraphicsView *view)
     for (int pass = 0; pass < 2; ++pass) {
         view->ensureVisible(rect, 50, 50);
         view->fitInView(rect, Qt::KeepAspectRatio);
-        // The view hides scroll bars it no longer needs from a queued call. Run it now and fit
-        // again into the viewport without them, so that none is left over an unscrollable picture.
+        // Fit again into the viewport without the scroll bars the first fit made unnecessary, so
+        // that none is left over an unscrollable picture.
         const QSize viewport = view->viewport()->size();
-        QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
+        settleScrollBars(view);
         if (view->viewport()->size() == viewport)
             break;
     }

@@ -26,6 +26,10 @@ QGraphicsScene *showPicture(QGraphicsView *view, const QString &picturePath, Fit
 QGraphicsScene *showMovie(QGraphicsView *view, const QString &gifPath, Fit fit,
                           QGraphicsView *owner = nullptr);
 
+// The view shows or hides its scroll bars from a queued call; this runs it now, so that the
+// viewport has its final size.
+void settleScrollBars(QGraphicsView *view);
+
 // Makes the whole scene visible and fits it into the view, keeping the aspect ratio.
 void fit(QGraphicsView *view);
 

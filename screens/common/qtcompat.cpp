@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QtEndian>
 
 namespace qtcompat {
@@ -30,6 +31,15 @@ QPixmap labelPixmap(const QLabel *label)
     return label->pixmap();
 #else
     return label->pixmap(Qt::ReturnByValue);
+#endif
+}
+
+QString translationsFolder()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
 }
 

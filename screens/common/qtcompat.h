@@ -30,6 +30,10 @@ QString decodeText(const QByteArray &bytes);
 // QLabel::pixmap(); Qt 6 returns the picture by value.)
 QPixmap labelPixmap(const QLabel *label);
 
+// Where the system keeps the toolkit's translation catalogues. (QLibraryInfo::path in Qt 6,
+// QLibraryInfo::location in Qt 5.)
+QString translationsFolder();
+
 // The font families installed. (A static function in Qt 6, a member of a QFontDatabase object
 // in Qt 5.)
 QStringList fontFamilies();

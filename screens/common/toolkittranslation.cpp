@@ -1,8 +1,9 @@
 #include "toolkittranslation.h"
 
+#include "qtcompat.h"
+
 #include <QCoreApplication>
 #include <QHash>
-#include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 
@@ -150,15 +151,6 @@ QPointer<QTranslator> &installed()
 
 } // namespace
 
-QString toolkitTranslationsFolder()
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#else
-    return QLibraryInfo::location(QLibraryInfo::TranslationsPath);
-#endif
-}
-
 bool installToolkitTranslation(const QString &lang)
 {
     QCoreApplication *app = QCoreApplication::instance();
@@ -171,7 +163,7 @@ bool installToolkitTranslation(const QString &lang)
     if (lang.isEmpty() || lang == QLatin1String("en"))
         return true;
     auto *catalogue = new QTranslator(app);
-    if (catalogue->load(QStringLiteral("qtbase_") + lang, toolkitTranslationsFolder())) {
+    if (catalogue->load(QStringLiteral("qtbase_") + lang, qtcompat::translationsFolder())) {
         installed() = catalogue;
     } else {
         delete catalogue;

@@ -8,6 +8,3 @@
 // Romanian, so the texts the program's dialogs show come with the program. Calling it again
 // replaces the earlier choice. Returns false when no translation for `lang` is known.
 bool installToolkitTranslation(const QString &lang);
-
-// Where the system keeps the toolkit's translation catalogues.
-QString toolkitTranslationsFolder();

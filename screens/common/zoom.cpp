@@ -1,7 +1,7 @@
 #include "zoom.h"
 
-#include <QCoreApplication>
-#include <QEvent>
+#include "panes.h"
+
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QScrollBar>
@@ -17,13 +17,6 @@ namespace {
 const char *const AnchorScenePoint = "showerscope.zoomScenePoint";
 const char *const AnchorViewPoint = "showerscope.zoomViewPoint";
 const char *const AnchorTransform = "showerscope.zoomTransform";
-
-// The view shows or hides its scroll bars from a queued call; this runs it now, so that the
-// viewport has its final size before the anchor is placed.
-void settleScrollBars(QGraphicsView *view)
-{
-    QCoreApplication::sendPostedEvents(view, QEvent::MetaCall);
-}
 
 // Lets the view scroll over the whole picture and over the area the zoomed viewport will show.
 void makeRoom(QGraphicsView *view, const QPointF &scenePoint, const QPointF &viewportPoint, double scale)
@@ -43,14 +36,14 @@ void place(QGraphicsView *view, const QPointF &scenePoint, const QPointF &viewpo
     v->setValue(v->value() + qRound(at.y() - viewportPoint.y()));
 }
 
-} // namespace
-
 // The wheel turn of an event: the larger of its vertical and horizontal angle deltas.
-static int wheelDelta(const QWheelEvent *event)
+int wheelDelta(const QWheelEvent *event)
 {
     const QPoint angle = event->angleDelta();
     return qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
 }
+
+} // namespace
 
 void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint)
 {

@@ -1,9 +1,8 @@
 #include "chooser/mainwindow.h"
 #include "commandline.h"
 #include "common/fit.h"
-#include "common/fonts.h"
 #include "common/look.h"
-#include "common/qtcompat.h"
+#include "common/startup.h"
 
 #include <QApplication>
 
@@ -13,8 +12,7 @@ int main(int argc, char *argv[])
     const commandline::Options options = commandline::parse(argc, argv);
     if (options.exitStatus >= 0)
         return options.exitStatus; // --help, --version or a usage error, already printed
-    qtcompat::enableHighDpiScaling();
-    fonts::installSubstitutes();
+    startup::beforeApplication();
     commandline::DisplayGuard display;
     QApplication app(argc, argv);
     display.opened();

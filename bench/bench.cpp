@@ -3,10 +3,10 @@
 // The cold-start figures run this same program as a child process in two modes: the chooser
 // as the program shows it, and a minimal window with the same background picture.
 #include "chooser/mainwindow.h"
-#include "common/fonts.h"
 #include "common/graphlabels.h"
 #include "common/look.h"
 #include "common/qtcompat.h"
+#include "common/startup.h"
 #include "common/sound.h"
 #include "registry.h"
 
@@ -86,8 +86,7 @@ private:
 // Runs one cold start in this process: "chooser" or "minimal".
 int childStart(const QString &mode, int argc, char **argv)
 {
-    qtcompat::enableHighDpiScaling();
-    fonts::installSubstitutes();
+    startup::beforeApplication();
     QApplication app(argc, argv);
     FirstPaint watcher(true);
     std::unique_ptr<QMainWindow> window;
@@ -265,8 +264,7 @@ int main(int argc, char *argv[])
         << " ms | |\n| ratio | " << QString::number(chooser / minimal, 'f', 2) << " | at most 1.2 |\n";
     out.flush();
 
-    qtcompat::enableHighDpiScaling();
-    fonts::installSubstitutes();
+    startup::beforeApplication();
     QApplication app(argc, argv);
     look::install();
     sound::setBackend([](const QString &) {});

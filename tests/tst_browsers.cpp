@@ -453,9 +453,7 @@ void TestBrowsers::everyResourceExists()
 
 void TestBrowsers::scenesAndMoviesStayFew_data()
 {
-    QTest::addColumn<QString>("screen");
-    for (const QString &screen : Screens)
-        QTest::newRow(qPrintable(screen)) << screen;
+    indicatorShowsInBothStates_data();
 }
 
 // However many presses, only the scenes the panes show (and their movies) are alive.
@@ -537,10 +535,9 @@ void TestBrowsers::tabReachesEveryControlInView()
     QFETCH(QString, menu);
     QFETCH(QString, button);
     QFETCH(QString, browser);
-    sound::setBackend([](const QString &) {});
-    auto results = newScreen(menu);
-    results->show();
-    QVERIFY(QTest::qWaitForWindowExposed(results.get()));
+    SoundLog quiet;
+    auto results = shownScreen(menu);
+    QVERIFY(results);
     QStringList unreached, outOfView;
     const QString opened = whileModal([&] { results->findChild<QPushButton *>(button)->click(); },
                                       [&](QWidget *screen) {

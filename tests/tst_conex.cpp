@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "common/graphlabels.h"
+#include "common/qtcompat.h"
 #include "en/conex.h"
 #include "ro/conex.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QThreadPool>
 #include <memory>
 
 namespace {
@@ -88,8 +90,8 @@ void ConexTest::everyGraphFitsItsLabel()
     QVERIFY(dialog);
     auto *holder = dialog->findChild<QLabel *>(label);
     QVERIFY(holder);
-    QVERIFY2(!holder->pixmap(Qt::ReturnByValue).isNull(), qPrintable(label));
-    const QSize shown = holder->pixmap(Qt::ReturnByValue).size();
+    QVERIFY2(!qtcompat::labelPixmap(holder).isNull(), qPrintable(label));
+    const QSize shown = qtcompat::labelPixmap(holder).size();
     const QSize room = holder->size();
 
     // The whole picture lies inside the label, with the picture's proportions...
@@ -104,7 +106,7 @@ void ConexTest::everyGraphFitsItsLabel()
     const double filled = qMax(double(shown.width()) / room.width(), double(shown.height()) / room.height());
     QVERIFY2(filled > 0.97, qPrintable(QString::number(filled)));
     // It is this label's picture, scaled the fast way.
-    QCOMPARE(holder->pixmap(Qt::ReturnByValue).toImage(),
+    QCOMPARE(qtcompat::labelPixmap(holder).toImage(),
              original.scaled(shown, Qt::IgnoreAspectRatio, Qt::FastTransformation).toImage());
 }
 
@@ -125,7 +127,7 @@ void ConexTest::resizingLeavesTheGraphsAlone()
     QHash<QString, QSize> labelSizes;
     for (const auto &graph : profileGraphs()) {
         auto *label = dialog->findChild<QLabel *>(graph.first);
-        keys.insert(graph.first, label->pixmap(Qt::ReturnByValue).cacheKey());
+        keys.insert(graph.first, qtcompat::labelPixmap(label).cacheKey());
         labelSizes.insert(graph.first, label->size());
     }
 
@@ -135,7 +137,7 @@ void ConexTest::resizingLeavesTheGraphsAlone()
         QCOMPARE(dialog->width(), size.width());
         for (const auto &graph : profileGraphs()) {
             auto *label = dialog->findChild<QLabel *>(graph.first);
-            QCOMPARE(label->pixmap(Qt::ReturnByValue).cacheKey(), keys.value(graph.first));
+            QCOMPARE(qtcompat::labelPixmap(label).cacheKey(), keys.value(graph.first));
         }
     }
     // The first resize widened the page, so the labels did change size underneath.
@@ -171,11 +173,13 @@ void ConexTest::closingBeforeThePicturesArriveIsSafe()
     for (const char *screen : {"Dialog13", "Dialogr13", "Dialog13"}) {
         auto dialog = newScreen(screen);
         QVERIFY(dialog);
-        QVERIFY(!dialog->findChild<QLabel *>(QStringLiteral("label_4"))->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!qtcompat::labelPixmap(dialog->findChild<QLabel *>(QStringLiteral("label_4"))).isNull());
         dialog.reset();
         QCoreApplication::processEvents();
     }
-    QTest::qWait(100); // anything still queued would land now
+    // the helpers finish, and what they queued lands now
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(ConexTest)

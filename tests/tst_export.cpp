@@ -396,6 +396,11 @@ void ExportTest::failureOnAFullOrReadOnlyDisk()
     };
     if (getuid() != 0 || mount(QStringLiteral("size=64k")) != 0)
         QSKIP("mounting a small file system needs root");
+    // unmounted however the test leaves, before the temporary folder goes
+    struct Unmount {
+        QString path;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), {path}); }
+    } unmount{disk};
     const QString keep = disk + QStringLiteral("/keep.bmp");
     QImage earlier(80, 60, QImage::Format_RGB32); // about 19 KB as BMP
     earlier.fill(Qt::blue);
@@ -411,7 +416,6 @@ void ExportTest::failureOnAFullOrReadOnlyDisk()
     const bool replaced = exporting::writeImage(big, keep, Language::Romanian, &replaceReason);
     const QByteArray after = head(keep, 1 << 20);
     const QStringList left = entries(disk);
-    QProcess::execute(QStringLiteral("umount"), {disk});
 
     QVERIFY(!wroteNew);
     QVERIFY(!replaced);

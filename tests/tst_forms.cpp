@@ -8,8 +8,6 @@
 #include "chooser/mainwindow.h"
 #include "common/look.h"
 #include "common/stylesheets.h"
-#include "common/textpane.h"
-#include "registry.h"
 #include "en/comparison.h"
 #include "en/conex.h"
 #include "en/credits.h"
@@ -38,13 +36,7 @@
 #include "ro/vxb.h"
 
 #include <QAbstractButton>
-#include <QDirIterator>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextEdit>
-#include <QRegularExpression>
 #include <QtTest>
 
 #include <functional>
@@ -89,8 +81,6 @@ private slots:
     void cleanup();
     void formFollowsConventions_data();
     void formFollowsConventions();
-    void romanianUsesCommaBelow_data();
-    void romanianUsesCommaBelow();
 };
 
 void tst_Forms::cleanup()
@@ -147,70 +137,6 @@ void tst_Forms::formFollowsConventions()
     // The chooser's background is given by the program's entry, not by its form.
     if (!chooser && widget->styleSheet().contains(QLatin1String("border-image")))
         QCOMPARE(normalised(widget->styleSheet()), normalised(stylesheets::background(screen, picture)));
-}
-
-// Romanian is written with s and t comma below (ș ț Ș Ț); the cedilla letters (ş ţ Ş Ţ) are a
-// different, wrong spelling that fonts draw almost alike. Checked in what the user reads: every
-// Romanian screen and the chooser as built, every text of the bundle (decoded by its mark) and
-// every source of the screens.
-void tst_Forms::romanianUsesCommaBelow_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("name");
-    for (const ScreenEntry &entry : allScreens())
-        if (entry.language != QLatin1String("en"))
-            QTest::newRow(qPrintable(QStringLiteral("screen ") + entry.className)) << "screen" << entry.className;
-    QDirIterator texts(QStringLiteral(":/"), {QStringLiteral("*.txt")}, QDir::Files);
-    while (texts.hasNext()) {
-        const QString path = texts.next();
-        QTest::newRow(qPrintable(QStringLiteral("text ") + path)) << "text" << path;
-    }
-    QDirIterator sources(QStringLiteral(SHOWERSCOPE_SOURCE_DIR "/screens"), QDir::Files, QDirIterator::Subdirectories);
-    while (sources.hasNext()) {
-        const QString path = sources.next();
-        QTest::newRow(qPrintable(QStringLiteral("source ") + path.mid(path.indexOf(QLatin1String("screens/")))))
-            << "source" << path;
-    }
-}
-
-void tst_Forms::romanianUsesCommaBelow()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, name);
-
-    QStringList texts;
-    if (kind == QLatin1String("screen")) {
-        std::unique_ptr<QWidget> screen(makeScreen(name));
-        QVERIFY(screen);
-        texts << screen->windowTitle();
-        for (QWidget *w : screen->findChildren<QWidget *>()) {
-            texts << w->toolTip() << w->whatsThis() << w->statusTip();
-            if (auto *label = qobject_cast<QLabel *>(w))
-                texts << label->text();
-            else if (auto *button = qobject_cast<QAbstractButton *>(w))
-                texts << button->text();
-            else if (auto *group = qobject_cast<QGroupBox *>(w))
-                texts << group->title();
-            else if (auto *edit = qobject_cast<QTextEdit *>(w))
-                texts << edit->toPlainText();
-            else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
-                texts << plain->toPlainText();
-        }
-    } else if (kind == QLatin1String("text")) {
-        texts << text::read(name);
-        QVERIFY(!texts.constFirst().isEmpty());
-    } else {
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        texts << QString::fromUtf8(file.readAll());
-    }
-
-    static const QRegularExpression cedilla(QStringLiteral("[\\x{015E}\\x{015F}\\x{0162}\\x{0163}]|&#(350|351|354|355|x15[EeFf]|x16[23]);"));
-    for (const QString &text : qAsConst(texts)) {
-        const QRegularExpressionMatch found = cedilla.match(text);
-        QVERIFY2(!found.hasMatch(), qPrintable(QStringLiteral("cedilla letter in \"%1\"")
-                                                   .arg(text.mid(std::max(0, int(found.capturedStart()) - 30), 60))));
-    }
 }
 
 QTEST_MAIN(tst_Forms)

@@ -2,7 +2,6 @@
 #include "common/qtcompat.h"
 #include "testsupport.h"
 
-#include "common/qtcompat.h"
 #include "en/results.h"
 #include "ro/results.h"
 

@@ -1,9 +1,8 @@
 // Renders every screen offscreen to one PNG per screen and per interesting state, for review
 // and for the README:  QT_QPA_PLATFORM=offscreen showerscope_gallery <folder>
 #include "chooser/mainwindow.h"
-#include "common/fonts.h"
 #include "common/look.h"
-#include "common/qtcompat.h"
+#include "common/startup.h"
 #include "common/sound.h"
 #include "registry.h"
 
@@ -66,8 +65,7 @@ bool render(const Shot &shot, const QDir &out)
 
 int main(int argc, char *argv[])
 {
-    qtcompat::enableHighDpiScaling();
-    fonts::installSubstitutes();
+    startup::beforeApplication();
     QApplication app(argc, argv);
     look::install();
     sound::setBackend([](const QString &) {});

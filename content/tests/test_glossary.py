@@ -121,3 +121,12 @@ def test_romanian_texts_carry_their_twins_reference_markers(name):
     def markers(text):
         return sorted(re.findall(r"\[[A-Z]?\.?\d+(?:\.[a-z])?(?:, \d+)*\]", text))
     assert markers(romanian_text(name)) == markers(romanian_text(english_twin(name)))
+
+
+def test_no_screen_source_spells_romanian_with_cedilla_letters():
+    """ş ţ Ş Ţ (or their entities) instead of ș ț Ș Ț, anywhere under screens/."""
+    cedilla = re.compile(r"[şţŞŢ]|&#(?:350|351|354|355|x15[EeFf]|x16[23]);")
+    for path in glob.glob(os.path.join(ROOT, "screens", "**", "*.*"), recursive=True):
+        with open(path, encoding="utf-8") as f:
+            found = cedilla.search(f.read())
+        assert not found, f"{path}: {found.group(0)!r}"

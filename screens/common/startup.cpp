@@ -1,0 +1,14 @@
+#include "startup.h"
+
+#include "fonts.h"
+#include "qtcompat.h"
+
+namespace startup {
+
+void beforeApplication()
+{
+    qtcompat::enableHighDpiScaling();
+    fonts::installSubstitutes();
+}
+
+} // namespace startup

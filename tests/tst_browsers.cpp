@@ -355,9 +355,9 @@ void TestBrowsers::hintWhenNoBoxIsChecked_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("text");
     QTest::newRow("Dialog11") << "Dialog11" << "Choose Proton or Iron above";
-    QTest::newRow("Dialogr11") << "Dialogr11" << "Alegeți Proton sau Fier mai sus";
+    QTest::newRow("Dialogr11") << "Dialogr11" << "Alegeți mai sus particula primară";
     QTest::newRow("Dialog12") << "Dialog12" << "Choose Proton or Iron above";
-    QTest::newRow("Dialogr12r") << "Dialogr12r" << "Alegeți Proton sau Fier mai sus";
+    QTest::newRow("Dialogr12r") << "Dialogr12r" << "Alegeți mai sus particula primară";
 }
 
 // A press with no box checked changes nothing and moves no mark, but says over the panes what to

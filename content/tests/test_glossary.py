@@ -36,6 +36,10 @@ RULES = [
     ("cedilla instead of comma below", r"[şţŞŢ]", "ș ț"),
     ("zenith for the zenith angle", r"(?i)\bzenit\s+\d|\d°\s+zenit\b", "unghi zenital de 50°"),
     ("Cerenkov", r"(?i)\bcerenkov", "Cherenkov"),
+    ("interacție for interaction", r"(?i)\binteracți(?:a|e|ei|i|ile|ilor)\b", "interacțiune, interacțiunea"),
+    ("unit vectors", r"(?i)\bvector(?:ul|ii|ilor|i)? unitar", "versor, versorii"),
+    ("field intensity for the induction B", r"(?i)\bintensitat\w* câmpului (?:magnetic|geomagnetic)",
+     "inducția magnetică"),
 ]
 
 # Strings that must stay exactly as the program's screens give them, although a rule flags them.
@@ -101,10 +105,14 @@ def test_the_rules_catch_what_they_are_for():
         "cedilla instead of comma below": ["aşa"],
         "zenith for the zenith angle": ["(zenit 54,4°, azimut", "până la 50° zenit,"],
         "Cerenkov": ["lumină Cerenkov"],
+        "interacție for interaction": ["interacția tare", "modelele de interacție hadronică"],
+        "unit vectors": ["pentru vectorii unitari v și B"],
+        "field intensity for the induction B": ["intensitatea câmpului magnetic terestru"],
     }
     clean = ["O jerbă verticală", "miuonii", "fotoni gama", "canalul Est-Vest", "Nord-Sud",
              "Sud. Est", "antene orientate Nord-Sud", "titlul „Radio”", "Estul", "Este mare",
-             "jerbe apropiate de zenit", "unghi zenital de 50°"]
+             "jerbe apropiate de zenit", "unghi zenital de 50°", "interacțiunea tare", "interacționează",
+             "versorii v și B", "inducția magnetică", "intensitatea câmpului electric"]
     for rule, pattern, _ in RULES:
         for sample in samples[rule]:
             assert hits(sample, rule, pattern), (rule, sample)

@@ -101,7 +101,7 @@ const Browser &comparison()
 
 QString hintText(Language language)
 {
-    return language == Language::Romanian ? QStringLiteral("Alegeți Proton sau Fier mai sus")
+    return language == Language::Romanian ? QStringLiteral("Alegeți mai sus particula primară")
                                           : QStringLiteral("Choose Proton or Iron above");
 }
 

@@ -47,12 +47,13 @@ ARRAY_ALTITUDE_M = 1550.0         # the radio array lies about 150 m above the o
 # counter-clockwise, and |B| in gauss).
 # South: the first radio array of the southern observatory, the field of `geomagnetic`.
 # North: LOFAR's core near Exloo (52.9 N, 6.9 E), within a few metres of sea level; IGRF field
-# at the core, |B| = 49.3 uT, inclination +67.8 deg (pointing down), declination +1.4 deg E.
+# at the core in 2015, (E, N, Up) = (0.004675, 0.186270, -0.456412) G as in radiotools' "lofar"
+# vector: |B| = 49.30 uT, inclination +67.79 deg (pointing down), declination +1.44 deg E.
 SITES = {
     "south": dict(altitude_m=ARRAY_ALTITUDE_M, field_zenith_deg=FIELD_ZENITH_DEG,
                   field_azimuth_deg=FIELD_AZIMUTH_DEG, field_gauss=FIELD_STRENGTH_GAUSS),
-    "north": dict(altitude_m=0.0, field_zenith_deg=157.8, field_azimuth_deg=88.6,
-                  field_gauss=0.493),
+    "north": dict(altitude_m=0.0, field_zenith_deg=157.79, field_azimuth_deg=88.56,
+                  field_gauss=0.4930),
 }
 STATION_SPACING_M = 150.0         # antenna separation of the 24-station first phase
 # The grid's shape is not published; we use a triangular grid, rows running East-West, of

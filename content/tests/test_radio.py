@@ -133,6 +133,18 @@ def test_radiation_energy_scaling_and_clipping(energy, to_ground, field, mev):
     assert got / 1e6 == pytest.approx(mev, rel=2e-3)
 
 
+def test_pulse_is_band_limited_with_its_stated_energy():
+    # Unit peak at t = 0, energy integral 1/(2 * 50 MHz) = 10 ns, all of it in 30-80 MHz.
+    t = np.arange(-20000.0, 20000.0, 0.05)
+    s = radio.pulse(t)
+    assert radio.pulse(0.0) == 1.0 and s.max() == pytest.approx(1.0)
+    assert np.sum(s ** 2) * 0.05 == pytest.approx(radio.pulse_energy_ns(), rel=1e-3)
+    power = np.abs(np.fft.rfft(s)) ** 2
+    f_mhz = np.fft.rfftfreq(t.size, 0.05e-9) / 1e6
+    in_band = power[(f_mhz >= 29.9) & (f_mhz <= 80.1)].sum() / power.sum()
+    assert in_band > 0.999
+
+
 def test_charge_excess_rises_with_distance_from_the_axis():
     shower = radio.Shower(60.0, 270.0, radio.XMAX_G_CM2["proton"])
     a = shower.charge_excess(np.array([0.0, 0.5, 1.0, 2.0, 3.0, 5.0]) * shower.ring_m)

@@ -159,8 +159,15 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
         options.exitStatus = 2;
         return options;
     };
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
+        // A shower's options are read by scripts: one line, no usage.
+        if (arguments.contains(QLatin1String("--shower")) || arguments.contains(QLatin1String("-shower"))) {
+            *err = QStringLiteral("%1: %2\n").arg(QLatin1String(programName), parser.errorText());
+            options.exitStatus = 2;
+            return options;
+        }
         return usageError(parser.errorText());
+    }
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.isSet(help)) {

@@ -94,7 +94,7 @@ private slots:
     void showerBadValue_data()
     {
         QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("value");     // "" leaves the option out
+        QTest::addColumn<QString>("value");     // "" leaves the option out, "(none)" gives it last, without a value
         QTest::addColumn<QString>("message");
         QTest::newRow("energy below range") << "energy" << "9.9e16" << "--energy must be a number of eV from 1e17 to 1e20, not '9.9e16'";
         QTest::newRow("energy above range") << "energy" << "2e20" << "--energy must be a number of eV from 1e17 to 1e20";
@@ -111,6 +111,7 @@ private slots:
         QTest::newRow("site unknown") << "site" << "east" << "--site must be south or north, not 'east'";
         QTest::newRow("model unknown") << "model" << "qgsjet" << "--model must be one of epos-lhc, qgsjet-ii-04, sibyll-2.3d";
         QTest::newRow("model missing") << "model" << "" << "--shower needs --model";
+        QTest::newRow("model without its value") << "model" << "(none)" << "Missing value after '--model'.";
     }
 
     void showerBadValue()
@@ -125,8 +126,12 @@ private slots:
         else
             values[option] = value;
         QStringList arguments{"showerscope", "--shower"};
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            arguments << "--" + it.key() << it.value();
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.value() != QLatin1String("(none)"))
+                arguments << "--" + it.key() << it.value();
+        }
+        if (value == QLatin1String("(none)"))
+            arguments << "--" + option;
         QString out, err;
         const commandline::Options options = commandline::parse(arguments, &out, &err);
         QCOMPARE(options.exitStatus, 2);

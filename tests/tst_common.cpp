@@ -325,6 +325,51 @@ private slots:
         QVERIFY(closed);
     }
 
+    // In a window that scrolls, a button or check box cut by the edge of the view works on the
+    // first click: the press must not scroll it away from under the pointer.
+    void halfShownControlTakesTheFirstClick_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("topic button") << "Dialog9" << "pushButton_2";
+        QTest::newRow("zenith button") << "Dialogr11" << "pushButton_7";
+        QTest::newRow("check box") << "Dialog12" << "checkBox_5";
+    }
+
+    void halfShownControlTakesTheFirstClick()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, control);
+        SoundLog quiet;
+        auto window = newScreen(screen);
+        fit::toScreen(window.get());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *area = window->findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+        auto *target = window->findChild<QAbstractButton *>(control);
+        QVERIFY(area && target && QApplication::focusWidget() != target);
+
+        // Half of the control below the view's bottom edge, or else above its top edge.
+        const QRect inContent(target->mapTo(area->widget(), QPoint(0, 0)), target->size());
+        QScrollBar *down = area->verticalScrollBar();
+        const int middle = inContent.center().y();
+        const int height = area->viewport()->height();
+        down->setValue(middle - height >= 0 && middle - height <= down->maximum() ? middle - height : middle);
+        area->horizontalScrollBar()->setValue(inContent.x() - 10);
+        QCoreApplication::processEvents();
+        const QRect shown = QRect(target->mapTo(area->viewport(), QPoint(0, 0)), target->size())
+                                .intersected(area->viewport()->rect());
+        QVERIFY2(!shown.isEmpty() && shown.height() < target->height(), qPrintable(control));
+
+        // Pressed and released through the window, as the mouse does.
+        QSignalSpy clicks(target, &QAbstractButton::clicked);
+        const QPoint point = area->viewport()->mapTo(window.get(), shown.center());
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point);
+        QCOMPARE(clicks.count(), 1);
+    }
+
     // The real player keeps one effect per sound however often it plays, and a missing file
     // or a machine without an audio device stays silent without failing.
     // The topic or zenith button whose picture is shown stays checked until another is pressed;

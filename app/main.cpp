@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     commandline::DisplayGuard display;
     QApplication app(argc, argv);
     display.opened();
+    startup::afterApplication();
     look::install();
     links::reportUnopenedLinks();
     // The window's application id (and, on X11, the entry's StartupWMClass) ties it to

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "qtcompat.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <cmath>
@@ -22,13 +23,49 @@ void dropUnusableScaleFactor()
         qunsetenv("QT_SCALE_FACTOR");
 }
 
+QtMessageHandler nextHandler = nullptr;
+
+// Closing a modal window with the pointer over it makes the toolkit's X11 back end look for the
+// window now under the pointer, to give it the enter event the X server does not send, by
+// walking the window tree step by step. A window manager destroys the frame it had put around
+// the closed window at that moment, and the step into the frame fails with BadWindow on
+// TranslateCoords. The back end copes with the missing answer (there is simply no enter event
+// to emulate); only its report of the failed step is dropped here, no other message.
+void dropFrameRaceReport(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtWarningMsg && context.category && qstrcmp(context.category, "qt.qpa.xcb") == 0 &&
+        text.contains(QLatin1String("(BadWindow)")) && text.contains(QLatin1String("(TranslateCoords)")))
+        return;
+    if (nextHandler)
+        nextHandler(type, context, text);
+}
+
+// Windows open through X11 wherever an X display is offered (an X11 desktop, or a Wayland
+// desktop's X11 support), unless QT_QPA_PLATFORM or -platform names another window system:
+// screens are centred on their opener and fitted into the free area of its screen, and under
+// Wayland a program cannot place its windows. Qt 6 would otherwise try Wayland first and warn
+// at every start where its Wayland plugin is not installed.
+void preferX11()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 void beforeApplication()
 {
+    if (!nextHandler)
+        nextHandler = qInstallMessageHandler(dropFrameRaceReport);
     dropUnusableScaleFactor();
+    preferX11();
     qtcompat::enableHighDpiScaling();
     fonts::installSubstitutes();
+}
+
+void afterApplication()
+{
+    qtcompat::forgetOwnScaling();
 }
 
 } // namespace startup

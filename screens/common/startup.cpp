@@ -45,10 +45,14 @@ void dropFrameRaceReport(QtMsgType type, const QMessageLogContext &context, cons
 // screens are centred on their opener and fitted into the free area of its screen, and under
 // Wayland a program cannot place its windows. Qt 6 would otherwise try Wayland first and warn
 // at every start where its Wayland plugin is not installed.
+bool platformSetHere = false;
+
 void preferX11()
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+        platformSetHere = true;
+    }
 }
 
 } // namespace
@@ -65,6 +69,11 @@ void beforeApplication()
 
 void afterApplication()
 {
+    // Programs the user opens from here (a browser) choose their own window system.
+    if (platformSetHere) {
+        qunsetenv("QT_QPA_PLATFORM");
+        platformSetHere = false;
+    }
     qtcompat::forgetOwnScaling();
 }
 

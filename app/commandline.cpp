@@ -6,8 +6,10 @@
 #include <QCoreApplication>
 #include <QVector>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace commandline {
@@ -16,11 +18,12 @@ namespace {
 
 const char *const programName = "showerscope";
 
-void print(FILE *stream, const QString &text)
+// False when the text could not be written whole (a full disk, a closed stream).
+bool print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) == size_t(bytes.size());
+    return std::fflush(stream) == 0 && written;
 }
 
 // --shower: the options of one shower, their allowed values, and its row of numbers.
@@ -219,8 +222,15 @@ Options parse(int argc, char *argv[])
     QCoreApplication core(coreArgc, argv);
     QString out;
     QString err;
-    const Options options = parse(QCoreApplication::arguments(), &out, &err);
-    print(stdout, out);
+    Options options = parse(QCoreApplication::arguments(), &out, &err);
+    errno = 0;
+    if (!print(stdout, out) && options.exitStatus == 0) {
+        // Help or version that did not reach its reader is a failure, as for any other tool.
+        const int error = errno;
+        err = QStringLiteral("%1: write error: %2\n")
+                  .arg(QLatin1String(programName), QString::fromLocal8Bit(std::strerror(error ? error : EIO)));
+        options.exitStatus = 1;
+    }
     print(stderr, err);
     return options;
 }
@@ -230,6 +240,7 @@ namespace {
 struct HeldMessage {
     QtMsgType type;
     QByteArray file, function, category;
+    bool hasCategory; // a message without a category is passed on without one
     int line;
     QString text;
 };
@@ -252,7 +263,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext &context, const
         print(stderr, QStringLiteral("%1: cannot open a display: %2\n").arg(QLatin1String(programName), reason));
         _exit(1);
     }
-    held.append({type, context.file, context.function, category, context.line, text});
+    held.append({type, context.file, context.function, category, context.category != nullptr, context.line, text});
 }
 
 } // namespace
@@ -272,7 +283,7 @@ void DisplayGuard::opened()
     qInstallMessageHandler(previous);
     for (const HeldMessage &m : qAsConst(held)) {
         const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
-                                         m.category.constData());
+                                         m.hasCategory ? m.category.constData() : nullptr);
         previous(m.type, context, m.text);
     }
     held.clear();

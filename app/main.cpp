@@ -1,6 +1,7 @@
 #include "chooser/mainwindow.h"
 #include "commandline.h"
 #include "common/fit.h"
+#include "common/links.h"
 #include "common/look.h"
 #include "common/startup.h"
 
@@ -16,7 +17,9 @@ int main(int argc, char *argv[])
     commandline::DisplayGuard display;
     QApplication app(argc, argv);
     display.opened();
+    startup::afterApplication();
     look::install();
+    links::reportUnopenedLinks();
     // The window's application id (and, on X11, the entry's StartupWMClass) ties it to
     // org.showerscope.Showerscope.desktop, so docks show its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.showerscope.Showerscope"));

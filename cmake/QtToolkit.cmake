@@ -12,14 +12,21 @@ if(BUILD_TESTING)
 endif()
 # SHOWERSCOPE_QT_DEB_DEPENDS: the run-time packages of the Debian package that dpkg-shlibdeps
 # cannot see, because the program loads them rather than links them (sound back ends, the
-# toolkit's own translations).
+# toolkit's own translations). SHOWERSCOPE_QT_DEB_SUGGESTS: the toolkit's Wayland plugin, for
+# those who choose QT_QPA_PLATFORM=wayland. SHOWERSCOPE_QT_DEB_RELEASE: the package's Debian
+# release; the Qt 6 build's carries "+qt6", so that the two builds are different versions in
+# different files and either one replaces the other.
 if(SHOWERSCOPE_QT_MAJOR STREQUAL "5")
   find_package(Qt5 5.15 REQUIRED COMPONENTS ${_showerscope_qt_components})
   set(SHOWERSCOPE_QT_DEB_DEPENDS "libqt5multimedia5-plugins (>= 5.15), qttranslations5-l10n (>= 5.15)")
+  set(SHOWERSCOPE_QT_DEB_SUGGESTS "qtwayland5")
+  set(SHOWERSCOPE_QT_DEB_RELEASE "1")
 elseif(SHOWERSCOPE_QT_MAJOR STREQUAL "6")
   find_package(Qt6 6.4 REQUIRED COMPONENTS ${_showerscope_qt_components})
   # libqt6multimedia6 carries the sound back ends itself.
   set(SHOWERSCOPE_QT_DEB_DEPENDS "qt6-translations-l10n (>= 6.4)")
+  set(SHOWERSCOPE_QT_DEB_SUGGESTS "qt6-wayland")
+  set(SHOWERSCOPE_QT_DEB_RELEASE "1+qt6")
 else()
   message(FATAL_ERROR "SHOWERSCOPE_QT_MAJOR must be 5 or 6, not '${SHOWERSCOPE_QT_MAJOR}'")
 endif()

@@ -1,7 +1,8 @@
-# Debian package: cpack -G DEB in the build folder gives showerscope_<version>-1_<arch>.deb.
+# Debian package: cpack -G DEB in the build folder gives showerscope_<version>-1_<arch>.deb
+# (showerscope_<version>-1+qt6_<arch>.deb from a build against Qt 6).
 set(CPACK_PACKAGE_NAME showerscope)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${SHOWERSCOPE_QT_DEB_RELEASE})
 set(CPACK_PACKAGE_VENDOR "Showerscope developers")
 set(CPACK_PACKAGE_CONTACT "Showerscope developers <dev@showerscope.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "learning browser about cosmic-ray air showers")
@@ -32,6 +33,7 @@ endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "${SHOWERSCOPE_QT_DEB_DEPENDS}, fonts-liberation, fonts-liberation2, fonts-dejavu-core, fonts-ebgaramond, fonts-urw-base35, fonts-crosextra-carlito, fonts-symbola")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "${SHOWERSCOPE_QT_DEB_SUGGESTS}")
 # strip leaves the compilers' .comment notes, which lintian reports as unneeded.
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/strip_comment.cmake)
 include(CPack)

@@ -170,6 +170,28 @@ private slots:
         QVERIFY2(close(row[13], s.muonsGround) && close(row[19], s.peakField_uV_m), qPrintable(lines[1]));
     }
 
+    // Help or version that cannot be written (a full disk here) is an error, not a success.
+    void unwritableOutputFails_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("help") << "--help";
+        QTest::newRow("version") << "--version";
+    }
+
+    void unwritableOutputFails()
+    {
+        QFETCH(QString, option);
+        QProcess program;
+        program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(SHOWERSCOPE_BINARY), {option});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString stdErr = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(stdErr.startsWith(QLatin1String("showerscope: write error: ")) && stdErr.count(QLatin1Char('\n')) == 1,
+                 qPrintable(stdErr));
+    }
+
     // The path main() takes after the arguments: the menu opens inside the event loop, the
     // chooser never appears, and closing the menu ends the loop.
     void language_data()

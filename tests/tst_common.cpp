@@ -29,6 +29,10 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace {
 
 QMovie *movieOf(QGraphicsScene *scene)
@@ -323,6 +327,62 @@ private slots:
         QCOMPARE(opened, QStringLiteral("Dialog13"));
         QCOMPARE(faults, QStringList());
         QVERIFY(closed);
+    }
+
+    // In a window that scrolls, a button or check box cut by the edge of the view works on the
+    // first click: the press must not scroll it away from under the pointer.
+    void halfShownControlTakesTheFirstClick_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("topic button") << "Dialog9" << "pushButton_2";
+        QTest::newRow("zenith button") << "Dialogr11" << "pushButton_7";
+        QTest::newRow("check box") << "Dialog12" << "checkBox_5";
+    }
+
+    void halfShownControlTakesTheFirstClick()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, control);
+        SoundLog quiet;
+        auto window = newScreen(screen);
+        fit::toScreen(window.get());
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *area = window->findChild<QScrollArea *>(QStringLiteral("fitScrollArea"));
+        auto *target = window->findChild<QAbstractButton *>(control);
+        QVERIFY(area && target && QApplication::focusWidget() != target);
+
+        // The control cut in half by the first edge of the view that the scroll range allows:
+        // bottom, top, right or left; in view along the other direction.
+        const QRect inContent(target->mapTo(area->widget(), QPoint(0, 0)), target->size());
+        QScrollBar *down = area->verticalScrollBar();
+        QScrollBar *across = area->horizontalScrollBar();
+        const QSize view = area->viewport()->size();
+        const QPoint middle = inContent.center();
+        const std::pair<QScrollBar *, int> cuts[] = {{down, middle.y() - view.height()}, {down, middle.y()},
+                                                     {across, middle.x() - view.width()}, {across, middle.x()}};
+        const auto cut = std::find_if(std::begin(cuts), std::end(cuts), [](const auto &c) {
+            return c.second >= 0 && c.second <= c.first->maximum();
+        });
+        QVERIFY2(cut != std::end(cuts), qPrintable(control));
+        if (cut->first == down)
+            across->setValue(inContent.x() - 10);
+        else
+            down->setValue(inContent.y() - 10);
+        cut->first->setValue(cut->second);
+        QCoreApplication::processEvents();
+        const QRect shown = QRect(target->mapTo(area->viewport(), QPoint(0, 0)), target->size())
+                                .intersected(area->viewport()->rect());
+        QVERIFY2(!shown.isEmpty() && shown.size() != target->size(), qPrintable(control));
+
+        // Pressed and released through the window, as the mouse does.
+        QSignalSpy clicks(target, &QAbstractButton::clicked);
+        const QPoint point = area->viewport()->mapTo(window.get(), shown.center());
+        QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, point);
+        QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, point);
+        QCOMPARE(clicks.count(), 1);
     }
 
     // The real player keeps one effect per sound however often it plays, and a missing file

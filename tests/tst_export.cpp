@@ -346,6 +346,16 @@ void ExportTest::failureIsToldAndLeavesNoFile_data()
     QTest::newRow("folder is a file") << "plain/pane.png" << false << "The folder does not exist.";
     QTest::newRow("name too long") << tooLong << false << "The file name is too long.";
     QTest::newRow("name too long, ro") << tooLong << true << "Numele fișierului este prea lung.";
+    // "adir" with the BMP filter is adir.bmp, a folder: no replace question, a reason of its own
+    QTest::newRow("name completes onto a folder") << "adir" << false << "A folder with this name already exists.";
+    QTest::newRow("name completes onto a folder, ro") << "adir" << true << "Există deja un dosar cu acest nume.";
+    // a link into a missing folder is no existing file: no question, and the reason names the target
+    QTest::newRow("link into a missing folder") << "dangling.png" << false
+                                                << "The name is a link to $D/nowhere/x.png, and that folder does not exist.";
+    QTest::newRow("under a kernel file system") << "/proc/pane.png" << false
+                                                << "This folder belongs to the system and cannot hold files.";
+    QTest::newRow("under a kernel file system, ro") << "/proc/pane.png" << true
+                                                    << "Acest dosar aparține sistemului și nu poate păstra fișiere.";
 }
 
 void ExportTest::failureIsToldAndLeavesNoFile()
@@ -357,17 +367,23 @@ void ExportTest::failureIsToldAndLeavesNoFile()
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QVERIFY(writeFile(folder.filePath(QStringLiteral("plain")), QByteArray()));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("adir.bmp")));
+    QVERIFY(QFile::link(QStringLiteral("nowhere/x.png"), folder.filePath(QStringLiteral("dangling.png"))));
+    const QStringList before = entries(folder.path());
     Screen screen;
-    const QString path = folder.filePath(name);
+    const QString path = QDir::isAbsolutePath(name) ? name : folder.filePath(name);
     const Language language = romanian ? Language::Romanian : Language::English;
     const ExportRun run = screen.exportTo(typeName(path), language);
 
+    const QString written = exporting::completedName(path, exporting::Filters.section(QStringLiteral(";;"), 0, 0));
     const QString expected = exporting::failureMessage(language) + QLatin1Char('\n') +
-                             QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason;
+                             QDir::toNativeSeparators(written) + QLatin1Char('\n') +
+                             QString(reason).replace(QStringLiteral("$D"), folder.path());
     QCOMPARE(run.messages, QStringList{expected});
     QCOMPARE(run.messageTitle, QString::fromUtf8(romanian ? "Salvare imagine" : "Save image"));
+    QCOMPARE(run.questions, QStringList());
     QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
-    QCOMPARE(entries(folder.path()), QStringList{QStringLiteral("plain")});
+    QCOMPARE(entries(folder.path()), before);
 }
 
 // A small file system of its own (needs the right to mount, so only as root): a full disk must

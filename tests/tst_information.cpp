@@ -4,7 +4,9 @@
 #include "testsupport.h"
 
 #include "common/fonts.h"
+#include "common/links.h"
 #include "common/stylesheets.h"
+#include "common/toolkittranslation.h"
 #include "en/credits.h"
 #include "en/detection.h"
 #include "en/references.h"
@@ -14,10 +16,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -89,6 +93,8 @@ private slots:
 
     void linksOpenInTheDesktopBrowser_data();
     void linksOpenInTheDesktopBrowser();
+    void linkWithoutABrowserIsTold_data();
+    void linkWithoutABrowserIsTold();
     void englishAsterisksShareTheirPhraseTarget();
     void romanianAsterisksBelongToTheirLink();
     void referenceListResolvesEveryMarker_data();
@@ -163,6 +169,57 @@ void tst_Information::linksOpenInTheDesktopBrowser()
             QCOMPARE(pane->toHtml(), html);
         }
     }
+}
+
+void tst_Information::linkWithoutABrowserIsTold_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("lang");
+    QTest::newRow("Dialog4") << "Dialog4" << "en";
+    QTest::newRow("Dialogr4") << "Dialogr4" << "ro";
+}
+
+// With no browser to be found (nothing on the search path, no BROWSER), a link tells the user
+// so in the screen's language and names the address; the screen stays open.
+void tst_Information::linkWithoutABrowserIsTold()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, lang);
+    QTemporaryDir empty;
+    QVERIFY(empty.isValid());
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray browser = qgetenv("BROWSER");
+    struct Restore {
+        QByteArray path, browser;
+        ~Restore()
+        {
+            qputenv("PATH", path);
+            if (!browser.isNull())
+                qputenv("BROWSER", browser);
+            installToolkitTranslation(QStringLiteral("en"));
+        }
+    } restore{path, browser};
+    qputenv("PATH", empty.path().toLocal8Bit());
+    qunsetenv("BROWSER");
+    qunsetenv("DEFAULT_BROWSER");
+    links::reportUnopenedLinks();
+    QVERIFY(installToolkitTranslation(lang));
+
+    auto dialog = shownScreen(screen);
+    QVERIFY(dialog);
+    QTextBrowser *pane = browserOf(dialog.get(), QStringLiteral("textBrowser"));
+    const Link link = linksOf(pane->document()).constFirst();
+    const QPoint point = pointOn(pane, link.fragments.constFirst());
+    QString told;
+    whileModal([&] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, point); },
+               [&](QWidget *modal) {
+                   if (auto *box = qobject_cast<QMessageBox *>(modal))
+                       told = box->windowTitle() + QLatin1Char('|') + box->text();
+               });
+    const Language language = lang == QLatin1String("ro") ? Language::Romanian : Language::English;
+    QCOMPARE(told, links::messageTitle(language) + QLatin1Char('|') +
+                       links::unopenedMessage(language, QUrl(link.href).toDisplayString()));
+    QVERIFY(dialog->isVisible());
 }
 
 void tst_Information::englishAsterisksShareTheirPhraseTarget()

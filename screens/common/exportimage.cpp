@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace exporting {
@@ -28,7 +29,18 @@ bool romanian(Language language)
     return language == Language::Romanian;
 }
 
-enum class Cause { NoPermission, DiskFull, NameTooLong, FolderMissing, ReadOnly, UnknownFormat, Other };
+enum class Cause {
+    NoPermission,
+    DiskFull,
+    NameTooLong,
+    FolderMissing,
+    ReadOnly,
+    UnknownFormat,
+    IsFolder,
+    SystemFolder,
+    BrokenLink,
+    Other
+};
 
 Cause causeOf(int error, QFileDevice::FileError fileError)
 {
@@ -76,6 +88,16 @@ QString causeText(Language language, Cause cause, const QString &systemText)
     case Cause::UnknownFormat:
         return ro ? QStringLiteral("Acest tip de fișier nu poate fi scris. Alegeți BMP, JPEG sau PNG.")
                   : QStringLiteral("This file type cannot be written. Choose BMP, JPEG or PNG.");
+    case Cause::IsFolder:
+        return ro ? QStringLiteral("Există deja un dosar cu acest nume.")
+                  : QStringLiteral("A folder with this name already exists.");
+    case Cause::SystemFolder:
+        return ro ? QStringLiteral("Acest dosar aparține sistemului și nu poate păstra fișiere.")
+                  : QStringLiteral("This folder belongs to the system and cannot hold files.");
+    case Cause::BrokenLink:
+        // systemText: where the link points
+        return ro ? QStringLiteral("Numele este o legătură către %1, iar acel dosar nu există.").arg(systemText)
+                  : QStringLiteral("The name is a link to %1, and that folder does not exist.").arg(systemText);
     case Cause::Other:
         break;
     }
@@ -87,6 +109,46 @@ bool fail(QString *reason, Language language, Cause cause, const QString &system
     if (reason)
         *reason = causeText(language, cause, systemText);
     return false;
+}
+
+// Kernel file systems (process and device information, control groups, debugging) show folders
+// that hold no user files: creating one fails there with "no such file" or "permission denied",
+// which would name a cause the user cannot act on.
+bool onSystemFileSystem(const QString &folder)
+{
+    struct statfs info {};
+    if (::statfs(QFile::encodeName(folder).constData(), &info) != 0)
+        return false;
+    switch (static_cast<unsigned long>(info.f_type)) {
+    case 0x9fa0UL:     // proc
+    case 0x62656572UL: // sysfs
+    case 0x1cd1UL:     // devpts
+    case 0x64626720UL: // debugfs
+    case 0x74726163UL: // tracefs
+    case 0x73636673UL: // securityfs
+    case 0x27e0ebUL:   // cgroup
+    case 0x63677270UL: // cgroup2
+    case 0x62656570UL: // configfs
+    case 0xcafe4a11UL: // bpf
+    case 0x6165676cUL: // pstore
+    case 0xde5e81e4UL: // efivarfs
+    case 0xf97cff8cUL: // selinuxfs
+    case 0x42494e4dUL: // binfmt_misc
+    case 0x65735543UL: // fusectl
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The file a write to `fileName` lands in: a symbolic link is followed, as the atomic writer
+// follows it, so the link stays and its target is written.
+QFileInfo finalTarget(const QString &fileName)
+{
+    QFileInfo target(fileName);
+    for (int depth = 0; depth < 40 && target.isSymLink(); ++depth)
+        target.setFile(target.symLinkTarget());
+    return target;
 }
 
 bool writableFormat(const QString &suffix)
@@ -156,11 +218,18 @@ QString startFolder(const QString &programFolder)
 
 bool writeImage(const QImage &image, const QString &fileName, Language language, QString *reason)
 {
-    const QFileInfo target(fileName);
-    if (!writableFormat(target.suffix()))
+    const QFileInfo named(fileName);
+    if (!writableFormat(named.suffix()))
         return fail(reason, language, Cause::UnknownFormat);
-    if (!target.absoluteDir().exists())
+    if (!named.absoluteDir().exists())
         return fail(reason, language, Cause::FolderMissing);
+    const QFileInfo target = finalTarget(fileName);
+    if (named.isSymLink() && !target.absoluteDir().exists())
+        return fail(reason, language, Cause::BrokenLink, QDir::toNativeSeparators(target.absoluteFilePath()));
+    if (target.isDir())
+        return fail(reason, language, Cause::IsFolder);
+    if (onSystemFileSystem(target.absolutePath()))
+        return fail(reason, language, Cause::SystemFolder);
     errno = 0;
     if (target.exists() && ::access(QFile::encodeName(target.absoluteFilePath()).constData(), W_OK) != 0) {
         const int error = errno;
@@ -219,8 +288,10 @@ void exportPane(QWidget *screen, QWidget *pane, Language language, const QString
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return;
         fileName = completedName(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+        // Only a file that is there can be replaced: a folder of that name, or a link that
+        // leads nowhere, is refused or written below without a question.
         const QFileInfo target(fileName);
-        if (!(target.exists() || target.isSymLink()) || target.isDir() || askToReplace(screen, fileName, language))
+        if (!target.exists() || target.isDir() || askToReplace(screen, fileName, language))
             break;
     }
     const QImage image = pane->grab().toImage();

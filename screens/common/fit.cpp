@@ -77,11 +77,13 @@ public:
     {
         m_viewport->installEventFilter(this);
         // Only a focus move inside the window scrolls: the first focus given when the window
-        // opens leaves it at the top.
+        // opens leaves it at the top. A control pressed with the mouse is where the user sees
+        // it, and scrolling it away under the pointer would make the release miss it, so the
+        // press would do nothing: focus that comes with a mouse button down never scrolls.
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
             QScrollArea *scroll = this->area();
             if (scroll && old && now && old->window() == now->window() && scroll->widget() &&
-                scroll->widget()->isAncestorOf(now))
+                scroll->widget()->isAncestorOf(now) && QGuiApplication::mouseButtons() == Qt::NoButton)
                 scroll->ensureWidgetVisible(now);
         });
     }

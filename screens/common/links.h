@@ -1,13 +1,25 @@
 #pragma once
 
+#include "exportimage.h"
+
 #include <QString>
 
 // External links: fixed web addresses opened in the desktop's browser.
 namespace links {
 
 // Plays the click sound, then hands the address (parsed tolerantly) to the desktop's URL
-// service. The screen stays open; a link the desktop cannot open does nothing visible.
+// service. The screen stays open.
 void open(const QString &address);
+
+// From now on every web address the program opens (the media buttons and the links in text
+// panes alike) goes to the desktop's browser; when the desktop has none that can open it, a
+// message in the language of the screens says so and shows the address. Call once the
+// application object exists.
+void reportUnopenedLinks();
+
+// The message shown when `address` could not be opened, and its title.
+QString unopenedMessage(Language language, const QString &address);
+QString messageTitle(Language language);
 
 // Public video pages offered by the media screens.
 namespace video {

@@ -41,7 +41,10 @@ QStringList fontFamilies();
 // Scales windows by the screen's device pixel ratio and draws pictures at full resolution on
 // high-density screens, as Qt 6 always does; Qt 5 needs the attributes set before the
 // application object exists. Call it first thing in main(). (Qt 5 rounds the factor to a
-// whole number, Qt 6 passes 1.25 or 1.5 through.)
+// whole number, Qt 6 passes 1.25 or 1.5 through.) On an X display whose desktop set no
+// Xft.dpi, Qt 6 is made to scale by the X server's density, rounded, as Qt 5 does; call
+// forgetOwnScaling() once the application object exists.
 void enableHighDpiScaling();
+void forgetOwnScaling();
 
 } // namespace qtcompat

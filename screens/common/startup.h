@@ -6,5 +6,8 @@
 namespace startup {
 
 void beforeApplication();
+// Once the application object exists: takes back what beforeApplication() set only for the
+// toolkit's start-up, so that programs opened from here do not inherit it.
+void afterApplication();
 
 } // namespace startup

@@ -149,6 +149,12 @@ QPointer<QTranslator> &installed()
     return current;
 }
 
+QString &installedLanguage()
+{
+    static QString current = QStringLiteral("en");
+    return current;
+}
+
 } // namespace
 
 bool installToolkitTranslation(const QString &lang)
@@ -160,6 +166,7 @@ bool installToolkitTranslation(const QString &lang)
         QCoreApplication::removeTranslator(old);
         delete old;
     }
+    installedLanguage() = QStringLiteral("en");
     if (lang.isEmpty() || lang == QLatin1String("en"))
         return true;
     auto *catalogue = new QTranslator(app);
@@ -172,5 +179,11 @@ bool installToolkitTranslation(const QString &lang)
         installed() = new BuiltInRomanian(app);
     }
     QCoreApplication::installTranslator(installed());
+    installedLanguage() = lang;
     return true;
+}
+
+QString toolkitTranslationLanguage()
+{
+    return installedLanguage();
 }

@@ -8,3 +8,6 @@
 // Romanian, so the texts the program's dialogs show come with the program. Calling it again
 // replaces the earlier choice. Returns false when no translation for `lang` is known.
 bool installToolkitTranslation(const QString &lang);
+
+// The language last installed: "ro", or "en" for the toolkit's English.
+QString toolkitTranslationLanguage();

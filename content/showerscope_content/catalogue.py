@@ -62,6 +62,10 @@ COMPARISON = (
 # Romanian screen loading ":/mean_30p.png" shows the Romanian picture (content/README.md).
 RO_VARIANTS = (
     []
+    # the properties, CONEX and radio-emission pictures (the button picture logo.png carries
+    # only symbols), the azimuth convention, the introduction's animations and the equations
+    + PROPERTIES + CONEX + [name for name in RADIO if name != "logo.png"] + ["conventie.png"]
+    + INTRO_MEDIA
 )
 
 # Text files and their encodings: "utf-8-sig" is UTF-8 with the mark EF BB BF,

@@ -5,18 +5,18 @@ maximum. Computed with the parametrised cascade model (models/longitudinal.py).
 The screen shows these 1260 x 785 pictures shrunk to half size or less, hence big type and
 thick lines."""
 
-import os
 
 import numpy as np
 from matplotlib import patheffects
 
-from .. import style
+from .. import language, style
 from ..catalogue import CONEX
 from ..models import cascade, longitudinal
 from ..output import save_figure
-from ..words import num, tr
+from ..language import number as num, words as tr
 
 FILES = list(CONEX)
+RO_FILES = list(FILES)
 
 SCALE = 1.8
 WIDTH, HEIGHT = 1260, 785
@@ -102,7 +102,7 @@ def _muon_maximum_note(curves, lang):
     """Where the model puts the muon maximum: a model choice, said so on the figure."""
     names = {"proton": "proton", "iron": tr(lang, "iron", "fier")}
     places = tr(lang, " and ", " și ").join(
-        f"{num(longitudinal.profile_maximum_depth(d, v), ',.0f', lang)} ({names[p]})"
+        f"{num(longitudinal.profile_maximum_depth(d, v), '.0f', lang)} ({names[p]})"
         for p, (d, v) in curves.items())
     return tr(lang, f"muon maximum: {places} g/cm$^2$, a model choice",
               f"maximul miuonilor: {places} g/cm$^2$, o alegere a modelului")
@@ -122,14 +122,17 @@ def _halo_note(lang):
               "fără haloul de electroni din dezintegrarea miuonilor (jerbele înclinate reale îl au)")
 
 
-def _ground_line(ax, depth, lang, label_y=0.97):
+def _ground_line(ax, depth, lang, label_y=0.97, beyond=False):
+    """The ground's depth as a line, named along it: inside the curves' side, or beyond the
+    line, where no curve runs."""
     ax.axvline(depth, color=style.BLACK, lw=2.0, ls="-.")
-    ax.text(depth - 12, label_y, tr(lang, "ground", "sol"), transform=ax.get_xaxis_transform(),
-            rotation=90, ha="right", va="top", fontsize=17, color=style.BLACK)
+    ax.text(depth + 12 if beyond else depth - 12, label_y, tr(lang, "ground", "sol"),
+            transform=ax.get_xaxis_transform(), rotation=90, ha="left" if beyond else "right",
+            va="top", fontsize=17, color=style.BLACK)
 
 
-def _save(fig, out_dir, name):
-    save_figure(fig, os.path.join(out_dir, name))
+def _save(fig, out_dir, name, lang):
+    save_figure(fig, language.path(out_dir, name, lang))
     style.close(fig)
 
 
@@ -175,7 +178,7 @@ def _mass_figure(out_dir, name, component, ensembles, lang):
                   tr(lang, f"{N_SHOWERS} showers per primary, zenith angle 60\u00b0",
                      f"câte {N_SHOWERS} de jerbe de proton și de fier, unghi zenital 60\u00b0"), note)
     fig.subplots_adjust(left=0.105, right=0.975, top=top, bottom=0.13)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
 def _energy_figure(out_dir, name, component, ensembles, lang):
@@ -192,9 +195,9 @@ def _energy_figure(out_dir, name, component, ensembles, lang):
         lowest, highest = min(lowest, mean.max()), max(highest, mean.max())
         ax.plot(depth, mean, color=colour, lw=4.0, ls=ENERGY_STYLE[energy],
                 label=f"{_primary_name(primary, lang)}, {_energy_text(energy, lang)}")
-    _ground_line(ax, ground, lang, label_y=0.35)
+    _ground_line(ax, ground, lang, label_y=0.35, beyond=True)
     ax.set_yscale("log")
-    ax.set_xlim(0, ground + 40)
+    ax.set_xlim(0, ground + 90)
     # three decades above the highest maximum hold the legend clear of the curves
     ax.set_ylim(lowest / 1e3, highest * 1e3)
     ax.set_xlabel(_slant_depth_label(lang))
@@ -208,7 +211,7 @@ def _energy_figure(out_dir, name, component, ensembles, lang):
             tr(lang, f"{N_SHOWERS} showers: mean, band 10\u201390%",
                f"{N_SHOWERS} de jerbe: media, banda 10\u201390%"))
     fig.subplots_adjust(left=0.105, right=0.975, top=0.79, bottom=0.13)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
 def _zenith_figure(out_dir, name, primary, component, lang):
@@ -267,7 +270,7 @@ def _zenith_figure(out_dir, name, primary, component, lang):
                           "$10^{19}$ eV: unghiul zenital"),
                   _model_note(lang, component), subtitle, note)
     fig.subplots_adjust(left=0.105, right=0.70, top=top, bottom=0.13)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
 def _sizes_figure(out_dir, name, ensembles, lang):
@@ -306,7 +309,7 @@ def _sizes_figure(out_dir, name, ensembles, lang):
             + tr(lang, _model_note(lang), "model parametrizat, ajustat la rezultate publicate"),
             transform=ax.transAxes, ha="center", va="bottom", fontsize=15, color=style.GREY)
     fig.subplots_adjust(left=0.13, right=0.97, top=0.85, bottom=0.1)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
 def _introduction_figure(out_dir, name, ensembles, lang):
@@ -338,7 +341,7 @@ def _introduction_figure(out_dir, name, ensembles, lang):
              + _model_note(lang), ha="center", va="top", fontsize=18, color=style.GREY,
              linespacing=1.4)
     fig.subplots_adjust(left=0.105, right=0.985, top=0.78, bottom=0.13, wspace=0.06)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
 def _comparison_figure(out_dir, name, ensembles, lang):
@@ -365,10 +368,15 @@ def _comparison_figure(out_dir, name, ensembles, lang):
                   tr(lang, f"mean of {N_SHOWERS} showers, band 10\u201390%",
                      f"media a {N_SHOWERS} de jerbe, banda 10\u201390%"))
     fig.subplots_adjust(left=0.105, right=0.975, top=top, bottom=0.13)
-    _save(fig, out_dir, name)
+    _save(fig, out_dir, name, lang)
 
 
-def generate(out_dir, lang="en"):
+def generate(out_dir):
+    for lang in language.LANGUAGES:
+        _draw(out_dir, lang)
+
+
+def _draw(out_dir, lang):
     at_1e19 = {p: _ensemble(p) for p in ("proton", "iron")}
     by_energy = {(p, e): _ensemble(p, e) for p in ("proton", "iron") for e in longitudinal.ENERGIES_EV}
     for component in longitudinal.COMPONENTS:

@@ -2,18 +2,18 @@
 number, NKG lateral distribution and Moliere radius. Shown at natural size in a 691 x 640 pane."""
 
 import io
-import os
 
 import numpy as np
 from matplotlib.ticker import LogLocator, NullFormatter
 from PIL import Image
 
-from .. import style
+from .. import language, style
 from ..models import atmosphere, cascade, longitudinal
 from ..output import check_legibility, save_figure, save_image
-from ..words import math_num, num, tr
+from ..language import number as num, words as tr
 
 FILES = ["gr.jpg", "age.png", "total.png", "gr3.jpg", "gr8.jpg"]
+RO_FILES = list(FILES)
 
 SCALE = 1.1
 OBSERVATORY_KM = atmosphere.OBSERVATORY_ALTITUDE_M / 1000.0
@@ -264,7 +264,7 @@ def _moliere_figure(path, lang):
                      "raza Moli\u00e8re $r_\\mathrm{M}$ (m)"))
     ax.set_title(tr(lang, "Moli\u00e8re radius against altitude",
                     "Raza Moli\u00e8re în funcție de altitudine"))
-    depth = math_num(cascade.MOLIERE_DEPTH_G_CM2, ".2f", lang)
+    depth = f"{cascade.MOLIERE_DEPTH_G_CM2:.2f}"
     layers = tr(lang, " and ", " și ").join(num(b, "g", lang) for b in bounds_km)
     ax.text(0.04, 0.95, r"$r_\mathrm{M} = \dfrac{E_\mathrm{s}}{E_\mathrm{c}}\,\dfrac{X_0}{\rho(h)}"
                         rf" = \dfrac{{{depth}\ \mathrm{{g/cm^2}}}}{{\rho(h)}}$" "\n"
@@ -284,9 +284,10 @@ def _moliere_figure(path, lang):
     style.close(fig)
 
 
-def generate(out_dir, lang="en"):
-    _depth_figure(os.path.join(out_dir, "gr.jpg"), lang)
-    _age_figure(os.path.join(out_dir, "age.png"), lang)
-    _total_figure(os.path.join(out_dir, "total.png"), lang)
-    _nkg_figure(os.path.join(out_dir, "gr3.jpg"), lang)
-    _moliere_figure(os.path.join(out_dir, "gr8.jpg"), lang)
+def generate(out_dir):
+    for lang in language.LANGUAGES:
+        _depth_figure(language.path(out_dir, "gr.jpg", lang), lang)
+        _age_figure(language.path(out_dir, "age.png", lang), lang)
+        _total_figure(language.path(out_dir, "total.png", lang), lang)
+        _nkg_figure(language.path(out_dir, "gr3.jpg", lang), lang)
+        _moliere_figure(language.path(out_dir, "gr8.jpg", lang), lang)

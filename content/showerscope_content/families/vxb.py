@@ -8,7 +8,6 @@ i.e. 2.5 deg east of geographic north).
 """
 
 import io
-import os
 
 import matplotlib.pyplot as plt
 import numpy as np
@@ -17,11 +16,11 @@ from matplotlib.colors import LinearSegmentedColormap
 from matplotlib.patches import Circle, FancyArrowPatch, Polygon
 from PIL import Image, ImageDraw
 
-from .. import style
+from .. import language, style
 from ..models import geomagnetic as gm
 from ..models import radio, vxb
 from ..output import check_legibility, save_figure, save_image
-from ..words import num, tr
+from ..language import number as num, words as tr
 
 POLAR = {"NS": "Grafic_polar_NS-1.png", "EW": "Grafic_polar_EW-1.png",
          "V": "Grafic_polar_Vertical-1.png"}
@@ -32,6 +31,8 @@ ROTATION = "Grafic_dual_Axe_rotite_vs_Axe_initiale-1.png"
 FILES = (["em_mec.PNG", "geom1.png"] + list(POLAR.values()) + list(DUAL.values())
          + [DUAL_UNIT_EW, ROTATION, "angles_good.png", "logo.png", "logo2.png", "logo3.png",
             "conventie.png"])
+# Pictures without words are drawn once: logo.png carries only symbols and a formula.
+RO_FILES = [name for name in FILES if name != "logo.png"]
 
 CHANNEL_INDEX = {"EW": 0, "NS": 1, "V": 2}
 ZENITH_SERIES_DEG = (0, 20, 40, 60, 80)
@@ -86,12 +87,13 @@ FLUENCE_CMAP = LinearSegmentedColormap.from_list(
     "night_fluence", [style.NIGHT, "#4a2a7a", "#b8457a", "#e98a3c", "#fde7a8"])
 
 
-# Pictures without words (logo.png carries only symbols and a formula) are drawn once.
-LANGUAGE_NEUTRAL = ["logo.png"]
+def generate(out_dir):
+    for lang in language.LANGUAGES:
+        _draw(out_dir, lang)
 
 
-def generate(out_dir, lang="en"):
-    path = lambda name: os.path.join(out_dir, name)  # noqa: E731
+def _draw(out_dir, lang):
+    path = lambda name: language.path(out_dir, name, lang)  # noqa: E731
     mechanisms(path("em_mec.PNG"), lang)
     geometry(path("geom1.png"), lang)
     for channel, name in POLAR.items():
@@ -303,8 +305,10 @@ def geometry(path, lang):
         ax.plot(px, py, **kw)
 
     def label(point, text, colour, **kw):
+        # a night-blue halo keeps a label readable where it crosses a line of its own colour
         px, py = view(np.asarray(point))
-        ax.text(px[0], py[0], text, color=colour, ha="center", va="center", **kw)
+        ax.text(px[0], py[0], text, color=colour, ha="center", va="center",
+                path_effects=[patheffects.withStroke(linewidth=4, foreground=style.NIGHT)], **kw)
 
     def arrow(start, end, colour, width=2.4):
         (x0,), (y0,) = view(np.asarray(start))
@@ -427,13 +431,15 @@ def polar_graph(channel, path, lang):
                          vmax=1, shading="gouraud", rasterized=True)
     contours = ax.contour(az, np.degrees(zen), amplitude, levels=[0.2, 0.4, 0.6, 0.8],
                           colors="white", linewidths=1.0, alpha=0.8)
-    ax.clabel(contours, fmt="%.1f", fontsize=plt_size(0.75))
+    # white values with a dark halo: the colour map under them runs from dark to light
+    for text in ax.clabel(contours, fmt="%.1f", fontsize=plt_size(0.75), colors="white"):
+        text.set_path_effects([patheffects.withStroke(linewidth=3.5, foreground="black")])
     ax.set_theta_zero_location("E")
     ax.set_theta_direction(1)
     ax.set_xticks(np.radians(np.arange(0, 360, 45)))
     e, n, w, s = compass(lang)
     ax.set_xticklabels([f"{e}  0°", "45°", f"{n}  90°", "135°", f"{w}  180°", "225°", f"{s}  270°",
-                        "315°"])
+                        "315°"], path_effects=[patheffects.withStroke(linewidth=4, foreground="white")])
     ax.set_rlim(0, 80)
     ax.set_rticks([20, 40, 60, 80])
     ax.set_yticklabels(["20°", "40°", "60°", "80°"], color="white", fontweight="bold",

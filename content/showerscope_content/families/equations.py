@@ -101,14 +101,14 @@ def rows(lang):
             "α: unghiul dintre axa jerbei și câmp; emisia geomagnetică crește cu sin α"),
          64),
         (tr(lang, "Radio field", "Câmpul radio"),
-         r"$\vec{E} = g(r)\left[-\sin\alpha\,\hat{e}_1 - a\,\hat{r}\right],\qquad "
+         r"$\vec{E} = g(r)\left[-\sin\alpha\,\hat{e}_1 - a(r)\,\hat{r}\right],\qquad "
          r"\vec{E}_\mathrm{geo} \propto -\dfrac{\mathrm{d}\vec{J}}{\mathrm{d}t},\quad \vec{J} \parallel +\vec{v}\times\vec{B}$",
          tr(lang, "polarised along the v × B axis: the geomagnetic field points along −v × B while the "
                   "current J grows; charge excess: radial, towards the axis (r̂: from the axis to the "
-                  "antenna), a: charge-excess fraction",
+                  "antenna), a(r): charge-excess fraction, rising with the distance from the axis",
             "polarizat pe axa v × B: câmpul geomagnetic e orientat spre −v × B cât timp curentul J "
             "crește; excesul de sarcină: radial, spre axă (r̂: de la axă spre antenă), "
-            "a: fracția excesului de sarcină"),
+            "a(r): fracția excesului de sarcină, care crește cu distanța față de axă"),
          88),
         (tr(lang, "Polarisation angle", "Unghiul de\npolarizare"),
          r"$\chi = \mathrm{atan2}\left(a\,\sin\varphi',\ \sin\alpha + a\,\cos\varphi'\right)$",
@@ -129,12 +129,15 @@ def rows(lang):
          86),
         (tr(lang, "Radiation energy", "Energia radiată"),
          rf"$E_\mathrm{{rad}} = {radio.RADIATION_ENERGY_EV / 1e6:.1f}\,\mathrm{{MeV}}\,"
-         r"(E/\mathrm{EeV})^2\,[a^2 + (1 - a^2)\sin^2\alpha]\,f(\rho)^2\ \propto\ E^2\sin^2\alpha$",
-         tr(lang, "whole footprint at 30–80 MHz, field 0.24 G; f(ρ): air density at the maximum "
-                  "(Glaser et al. 2016)",
-            "toată amprenta la sol, 30–80 MHz, câmp de 0.24 G; f(ρ): densitatea aerului la maxim "
-            "(Glaser et al. 2016)"),
-         70),
+         rf"(E/\mathrm{{EeV}})^2\,(B/{radio.REFERENCE_FIELD_GAUSS:.2f}\,\mathrm{{G}})^2\ \times$" "\n"
+         r"$[a^2 + (1 - a^2)\sin^2\alpha]\,f(\rho)^2\,c(\Delta X)\ \ \propto\ E^2\sin^2\alpha$",
+         tr(lang, "whole footprint at 30–80 MHz; a: charge-excess fraction at the Cherenkov ring; "
+                  "f(ρ): air density at the maximum; c(ΔX): share emitted before the ground cuts "
+                  "the shower off, ΔX from the maximum to the ground (Glaser et al. 2016)",
+            "toată amprenta la sol, 30–80 MHz; a: fracția excesului de sarcină la inelul Cherenkov; "
+            "f(ρ): densitatea aerului la maxim; c(ΔX): partea emisă înainte ca solul să oprească "
+            "jerba, ΔX de la maxim la sol (Glaser et al. 2016)"),
+         100),
         (tr(lang, "Arrival time", "Momentul sosirii"),
          r"$c\,\Delta t = \vec{p}\cdot\hat{v} + \sqrt{b^2 + r^2\tan^2\rho_\mathrm{c}} - b,\qquad "
          r"b = D\,\tan^2\rho_\mathrm{c}$",

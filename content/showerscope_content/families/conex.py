@@ -35,6 +35,10 @@ COMPONENT_STYLE = {"electrons": "-", "muons": "--", "hadrons": ":"}
 HALO_EVIDENT_RATIO = 0.01
 
 
+# English names of the components, as in the file names
+COMPONENT_NAME = {"electrons": "Electrons", "muons": "Muons", "hadrons": "Hadrons"}
+
+
 def _primary_name(primary, lang):
     return {"proton": "Proton", "iron": tr(lang, "Iron", "Fier")}[primary]
 
@@ -381,7 +385,7 @@ def _draw(out_dir, lang):
     by_energy = {(p, e): _ensemble(p, e) for p in ("proton", "iron") for e in longitudinal.ENERGIES_EV}
     for component in longitudinal.COMPONENTS:
         _mass_figure(out_dir, f"Profile_{component}_(proton-E19).png", component, at_1e19, lang)
-        _energy_figure(out_dir, f"{component.capitalize()}_distribution(proton_Iron-E19-E20-E21).png",
+        _energy_figure(out_dir, f"{COMPONENT_NAME[component]}_distribution(proton_Iron-E19-E20-E21).png",
                        component, by_energy, lang)
     zenith_names = {
         ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",

@@ -151,6 +151,8 @@ def rows(lang):
     ]
 
 
+# the English rows, for readers of the sheet's contents
+ROWS = rows("en")
 TOP = 58
 BOTTOM = 14
 

@@ -45,6 +45,9 @@ def channel_name(channel, lang):
             "V": tr(lang, "Vertical", "vertical")}[channel]
 
 
+CHANNEL_NAME = {channel: channel_name(channel, "en") for channel in CHANNEL_INDEX}
+
+
 def channel_short(channel, lang):
     """The channel's abbreviation: Romanian writes East-West as EV."""
     return {"EW": tr(lang, "EW", "EV"), "NS": "NS", "V": "V"}[channel]

@@ -61,7 +61,8 @@ COMPARISON = (
 # app/showerscope_ro.qrc as the Romanian language variant of the same resource path, so that a
 # Romanian screen loading ":/mean_30p.png" shows the Romanian picture (content/README.md).
 RO_VARIANTS = (
-    []
+    BROWSER_GIFS
+    + COMPARISON
 )
 
 # Text files and their encodings: "utf-8-sig" is UTF-8 with the mark EF BB BF,

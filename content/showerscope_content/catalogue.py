@@ -61,7 +61,8 @@ COMPARISON = (
 # app/showerscope_ro.qrc as the Romanian language variant of the same resource path, so that a
 # Romanian screen loading ":/mean_30p.png" shows the Romanian picture (content/README.md).
 RO_VARIANTS = (
-    []
+    BROWSER_GIFS
+    + COMPARISON
     # the properties, CONEX and radio-emission pictures (the button picture logo.png carries
     # only symbols), the azimuth convention, the introduction's animations and the equations
     + PROPERTIES + CONEX + [name for name in RADIO if name != "logo.png"] + ["conventie.png"]

@@ -169,11 +169,12 @@ def _mass_figure(out_dir, name, component, ensembles, lang):
             label=tr(lang, "single showers (thin lines)", "jerbe individuale (linii subțiri)"))
     _ground_line(ax, ground, lang)
     ax.set_xlim(0, ground + 40)
-    ax.set_ylim(0, None)
     ax.set_xlabel(_slant_depth_label(lang))
     ax.set_ylabel(f"{_component_name(component, lang).lower()}  (\u00d7$10^{{{power}}}$)")
-    ax.legend(loc="lower right" if component == "muons" else "upper right",
-              bbox_to_anchor=(0.94, 0.0) if component == "muons" else (0.94, 1.0))
+    # headroom above the single showers' maxima holds the legend clear of them
+    highest = max(float(values.max()) for values in curves.values()) / unit
+    ax.set_ylim(0, highest * 1.5)
+    ax.legend(loc="upper left")
     note = (_muon_maximum_note({p: (depth, c) for p, c in curves.items()}, lang)
             if component == "muons" else "")
     top = _titles(fig, tr(lang, f"{_component_name(component, lang)}: proton and iron, $10^{{19}}$ eV",

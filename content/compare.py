@@ -3,13 +3,16 @@
 
     /usr/bin/python3 content/compare.py FRESH_DIR [BUNDLE_DIR] [--qrc app/showerscope.qrc]
     /usr/bin/python3 content/compare.py --regenerate [BUNDLE_DIR] [--qrc app/showerscope.qrc]
+        [--qrc-ro app/showerscope_ro.qrc]
 
 FRESH_DIR holds a regeneration (generate.py --out FRESH_DIR); --regenerate makes one in a
 temporary folder first. Texts and sounds must be
 byte-identical to the bundle; pictures must have the same size and frame count, and in each
 image or GIF frame at most 0.1 % of the pixels may differ (font rasterisation and library
 versions move a few pixels between machines; a changed figure moves many more). The resource
-list must name exactly the catalogue's files. Exits 1 with one line per difference.
+list must name exactly the catalogue's files. The Romanian twins in ro/ are compared the same
+way, must differ from their English originals (a twin that is a copy has no Romanian words),
+and the Romanian resource list must name exactly them. Exits 1 with one line per difference.
 """
 
 import argparse
@@ -26,7 +29,8 @@ from PIL import Image, ImageSequence
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from showerscope_content.catalogue import ALL_FILES  # noqa: E402
+from showerscope_content.catalogue import ALL_FILES, RO_VARIANTS  # noqa: E402
+from showerscope_content.language import ROMANIAN_FOLDER  # noqa: E402
 
 PICTURE_SUFFIXES = (".png", ".jpg", ".jpeg", ".gif")
 MAX_DIFFERENT_FRACTION = 0.001
@@ -64,9 +68,21 @@ def resource_list(qrc_path):
     return [f.text.strip() for f in root.iter("file")]
 
 
-def differences(fresh_dir, bundle_dir, qrc_path=None):
+def _listed_exactly(qrc_path, names, found):
+    listed = resource_list(qrc_path)
+    where = os.path.basename(qrc_path)
+    for name in sorted(set(listed) - set(names)):
+        found.append(f"{name}: in {where} but not in the catalogue")
+    for name in sorted(set(names) - set(listed)):
+        found.append(f"{name}: in the catalogue but not in {where}")
+    if len(listed) != len(set(listed)):
+        found.append(f"{where} names a file twice")
+
+
+def differences(fresh_dir, bundle_dir, qrc_path=None, qrc_ro_path=None):
     found = []
-    for name in ALL_FILES:
+    twins = [os.path.join(ROMANIAN_FOLDER, name) for name in RO_VARIANTS]
+    for name in ALL_FILES + twins:
         fresh, bundled = os.path.join(fresh_dir, name), os.path.join(bundle_dir, name)
         if not os.path.exists(fresh):
             found.append(f"{name}: not made by the content program")
@@ -80,14 +96,16 @@ def differences(fresh_dir, bundle_dir, qrc_path=None):
             with open(fresh, "rb") as a, open(bundled, "rb") as b:
                 if a.read() != b.read():
                     found.append(f"{name}: bytes differ")
+    for name in RO_VARIANTS:
+        twin, original = os.path.join(bundle_dir, ROMANIAN_FOLDER, name), os.path.join(bundle_dir, name)
+        if os.path.exists(twin) and os.path.exists(original):
+            with open(twin, "rb") as a, open(original, "rb") as b:
+                if a.read() == b.read():
+                    found.append(f"{ROMANIAN_FOLDER}/{name}: a copy of the English picture")
     if qrc_path:
-        listed = resource_list(qrc_path)
-        for name in sorted(set(listed) - set(ALL_FILES)):
-            found.append(f"{name}: in the resource list but not in the catalogue")
-        for name in sorted(set(ALL_FILES) - set(listed)):
-            found.append(f"{name}: in the catalogue but not in the resource list")
-        if len(listed) != len(set(listed)):
-            found.append("the resource list names a file twice")
+        _listed_exactly(qrc_path, ALL_FILES, found)
+    if qrc_ro_path:
+        _listed_exactly(qrc_ro_path, RO_VARIANTS, found)
     return found
 
 
@@ -97,7 +115,8 @@ def main():
     parser.add_argument("bundle", nargs="?", default=os.path.join(HERE, "..", "resources"))
     parser.add_argument("--regenerate", action="store_true",
                         help="regenerate into a temporary folder and compare that")
-    parser.add_argument("--qrc", default=None)
+    parser.add_argument("--qrc", default=None, help="the resource list of the bundle")
+    parser.add_argument("--qrc-ro", default=None, help="the resource list of the Romanian twins")
     args = parser.parse_args()
     if args.regenerate:
         if args.fresh and args.bundle == parser.get_default("bundle"):
@@ -107,14 +126,15 @@ def main():
             subprocess.run([sys.executable, os.path.join(HERE, "generate.py"), "--out", fresh],
                            check=True)
             print(f"regenerated in {time.monotonic() - start:.0f} s")
-            found = differences(fresh, args.bundle, args.qrc)
+            found = differences(fresh, args.bundle, args.qrc, args.qrc_ro)
     elif args.fresh:
-        found = differences(args.fresh, args.bundle, args.qrc)
+        found = differences(args.fresh, args.bundle, args.qrc, args.qrc_ro)
     else:
         parser.error("give a folder of a regeneration, or --regenerate")
     for line in found:
         print(line)
-    print(f"{len(ALL_FILES)} files compared, {len(found)} differences")
+    print(f"{len(ALL_FILES)} files and {len(RO_VARIANTS)} Romanian twins compared, "
+          f"{len(found)} differences")
     return 1 if found else 0
 
 

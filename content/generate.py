@@ -3,6 +3,9 @@
 
     /usr/bin/python3 content/generate.py            # every family
     /usr/bin/python3 content/generate.py chrome vxb # only these families
+
+A family writes its pictures into the bundle folder and the Romanian twins of those with words
+into its ro/ folder under the same names (showerscope_content/language.py).
     /usr/bin/python3 content/generate.py --icons packaging/icons   # the desktop icons
 """
 
@@ -22,7 +25,7 @@ matplotlib.use("Agg")
 
 from showerscope_content import families  # noqa: E402
 from showerscope_content import output  # noqa: E402
-from showerscope_content.catalogue import ALL_FILES  # noqa: E402
+from showerscope_content.catalogue import ALL_FILES, RO_VARIANTS  # noqa: E402
 
 
 def family_modules():
@@ -31,7 +34,9 @@ def family_modules():
 
 
 def check_coverage(modules):
-    """Every catalogue file is made by exactly one family, and no family makes other files."""
+    """Every catalogue file is made by exactly one family, and no family makes other files;
+    the Romanian twins (a family's RO_FILES) are twins of that family's own files and are
+    exactly the catalogue's RO_VARIANTS."""
     owner = {}
     for name, module in modules.items():
         for f in module.FILES:
@@ -40,6 +45,15 @@ def check_coverage(modules):
             if f not in ALL_FILES:
                 raise SystemExit(f"{name} makes {f}, which is not in the catalogue")
             owner[f] = name
+    twins = []
+    for name, module in modules.items():
+        for f in getattr(module, "RO_FILES", ()):
+            if owner.get(f) != name:
+                raise SystemExit(f"{name} draws a Romanian twin of {f}, which it does not make")
+            twins.append(f)
+    if sorted(twins) != sorted(RO_VARIANTS):
+        raise SystemExit("the families' Romanian twins differ from the catalogue's RO_VARIANTS: "
+                         + ", ".join(sorted(set(twins) ^ set(RO_VARIANTS))[:8]))
     return [f for f in ALL_FILES if f not in owner]
 
 
@@ -70,7 +84,9 @@ def main():
     for name in chosen:
         start = time.monotonic()
         modules[name].generate(os.path.abspath(args.out))
-        print(f"{name}: {len(modules[name].FILES)} files in {time.monotonic() - start:.1f} s")
+        twins = len(getattr(modules[name], "RO_FILES", ()))
+        print(f"{name}: {len(modules[name].FILES)} files and {twins} Romanian twins in "
+              f"{time.monotonic() - start:.1f} s")
     problems = sorted(set(output.ILLEGIBLE))
     for line in problems:
         print(f"illegible: {line}")

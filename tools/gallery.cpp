@@ -2,6 +2,7 @@
 // and for the README:  QT_QPA_PLATFORM=offscreen showerscope_gallery <folder>
 #include "chooser/mainwindow.h"
 #include "common/look.h"
+#include "common/picturelanguage.h"
 #include "common/startup.h"
 #include "common/sound.h"
 #include "registry.h"
@@ -35,6 +36,9 @@ void settle(int ms)
 
 bool render(const Shot &shot, const QDir &out)
 {
+    // Romanian screens show the Romanian pictures, as when their menu opened them.
+    usePictureLanguage(shot.className.startsWith(QLatin1String("Dialogr")) ? QStringLiteral("ro")
+                                                                           : QStringLiteral("en"));
     std::unique_ptr<QWidget> screen(makeScreen(shot.className));
     if (auto *chooser = qobject_cast<MainWindow *>(screen.get()))
         chooser->setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));

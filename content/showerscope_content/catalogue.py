@@ -1,7 +1,7 @@
 """The bundle's catalogue: every file name, and how each text file is encoded.
 
 The resource list in app/showerscope.qrc names exactly these files; the program addresses
-each by its full literal name.
+each by its full literal name. app/showerscope_ro.qrc names the Romanian twins (RO_VARIANTS).
 """
 
 ZENITHS = (10, 20, 30, 40, 50, 60, 70)
@@ -55,6 +55,18 @@ COMPARISON = (
     [f"LOG_COREAS_VS_LOG_VXB_Zenith{z}_{p}.png" for p in ("p", "i") for z in ZENITHS]
     + [f"GEOM_ASK_EW_VS_NS_Zen{z}_{p}.png" for p in ("p", "i") for z in ZENITHS]
     + [f"mean_{z}{p}.png" for p in ("p", "fe") for z in ZENITHS]
+)
+
+# Pictures with words have a Romanian twin: the same file name under resources/ro/, listed in
+# app/showerscope_ro.qrc as the Romanian language variant of the same resource path, so that a
+# Romanian screen loading ":/mean_30p.png" shows the Romanian picture (content/README.md).
+RO_VARIANTS = (
+    BROWSER_GIFS
+    + COMPARISON
+    # the properties, CONEX and radio-emission pictures (the button picture logo.png carries
+    # only symbols), the azimuth convention, the introduction's animations and the equations
+    + PROPERTIES + CONEX + [name for name in RADIO if name != "logo.png"] + ["conventie.png"]
+    + INTRO_MEDIA
 )
 
 # Text files and their encodings: "utf-8-sig" is UTF-8 with the mark EF BB BF,

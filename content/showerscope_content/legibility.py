@@ -3,7 +3,9 @@
 The screens show many pictures shrunk (fitted into a pane, or scaled into a label), so a
 figure's type must be large enough for the displayed picture: every text at least
 MIN_CAP_HEIGHT_PX high (height of a capital letter) at scale 1, at least 4.5:1 in contrast
-against the figure's background, and inside the picture. The rule holds for every glyph, so a
+against the pixels under it (the figure drawn without its texts: colour maps, images and
+legend boxes included; a halo drawn round the glyphs, or an opaque box, is the ground instead),
+and inside the picture. Romanian twins (names "ro/...") write decimal commas. The rule holds for every glyph, so a
 text with mathtext exponents or indices (10^18, X_max, the tick labels of log axes) is sized
 by its scripts, which are drawn smaller than the text itself.
 
@@ -16,14 +18,17 @@ import fnmatch
 
 import numpy as np
 
-from matplotlib import _mathtext, colors, mathtext
+from matplotlib import _mathtext, colors, mathtext, patheffects
 from matplotlib.ft2font import LOAD_NO_HINTING
 from matplotlib.text import Text
 
+from .language import ROMANIAN_FOLDER, has_decimal_point
 from .style import DPI
 
 MIN_CAP_HEIGHT_PX = 9.0
 MIN_CONTRAST = 4.5
+# The contrast of a text is read at this percentile of its ratios to the pixels under it.
+UNDER_PERCENTILE = 10
 CAP_HEIGHT_EM = 0.729  # DejaVu Sans: capital height / font size
 
 # name pattern -> (displayed scale, where it is shown)
@@ -60,6 +65,8 @@ DISPLAY_SCALE = {
 
 
 def display_scale(name):
+    """The displayed scale of a picture; a Romanian twin ("ro/name") is shown as its original."""
+    name = name.rsplit("/", 1)[-1]
     for pattern, (scale, _) in DISPLAY_SCALE.items():
         if fnmatch.fnmatchcase(name, pattern):
             return scale
@@ -84,14 +91,81 @@ def contrast(foreground, background):
     return (a + 0.05) / (b + 0.05)
 
 
-def _background(fig, text):
-    """The colour behind a text: its box, else its axes, else the figure."""
+def _stroke_colour(text):
+    """The colour of a stroke drawn round the text's glyphs (a halo), or None."""
+    for effect in text.get_path_effects():
+        if isinstance(effect, patheffects.Stroke):
+            return effect._gc.get("foreground", "black")
+    return None
+
+
+def _plain_background(fig, text):
+    """The colour behind a text when it is one colour by construction: its halo, else its
+    opaque box; None when the text sits on whatever is drawn under it."""
+    stroke = _stroke_colour(text)
+    if stroke is not None:
+        return stroke
     box = text.get_bbox_patch()
     if box is not None and box.get_facecolor()[3] > 0.5:
         return box.get_facecolor()
-    if text.axes is not None and text.axes.patch.get_facecolor()[3] > 0.5:
-        return text.axes.patch.get_facecolor()
-    return fig.get_facecolor()
+    return None
+
+
+def _render_without_texts(fig, texts):
+    """The figure's pixels (h, w, 3), 0 to 1, drawn with the given texts hidden."""
+    shown = [t for t in texts if t.get_visible()]
+    for t in shown:
+        t.set_visible(False)
+    try:
+        fig.canvas.draw()
+        pixels = np.asarray(fig.canvas.buffer_rgba())[..., :3].astype(float) / 255.0
+    finally:
+        for t in shown:
+            t.set_visible(True)
+    return pixels
+
+
+def backgrounds(fig, texts):
+    """For each text, the colours under it: (n, 3) RGB rows from 0 to 1, one per pixel of the
+    text's box in the figure drawn without its texts (colour maps, photographs, curves and the
+    boxes of legends included), or the single colour of its halo or opaque box. Leaves the
+    texts laid out where they are drawn."""
+    texts = list(texts)
+    fig.draw_without_rendering()  # lays out the texts where they are drawn
+    renderer = fig.canvas.get_renderer()
+    boxes = [Text.get_window_extent(t, renderer) for t in texts]
+    pixels = _render_without_texts(fig, set(texts) | set(_drawn_texts(fig)) | set(_visible_texts(fig)))
+    fig.draw_without_rendering()  # axis labels sit beside their tick labels again
+    height, width = pixels.shape[:2]
+    found = []
+    for text, box in zip(texts, boxes):
+        plain = _plain_background(fig, text)
+        if plain is not None:
+            found.append(np.array([colors.to_rgb(plain)]))
+            continue
+        x0, x1 = int(np.clip(np.floor(box.x0), 0, width - 1)), int(np.clip(np.ceil(box.x1), 1, width))
+        y0 = int(np.clip(np.floor(height - box.y1), 0, height - 1))
+        y1 = int(np.clip(np.ceil(height - box.y0), 1, height))
+        under = pixels[y0:max(y1, y0 + 1), x0:max(x1, x0 + 1)].reshape(-1, 3)
+        found.append(under if len(under) else np.array([colors.to_rgb(fig.get_facecolor())]))
+    return found
+
+
+def _luminances(rgb):
+    """Relative luminance of (n, 3) RGB rows from 0 to 1."""
+    rgb = np.asarray(rgb, dtype=float)
+    linear = np.where(rgb <= 0.03928, rgb / 12.92, ((rgb + 0.055) / 1.055) ** 2.4)
+    return linear @ np.array([0.2126, 0.7152, 0.0722])
+
+
+def contrast_under(colour, under):
+    """The contrast of a text colour against the colours under it: the ratio that all but the
+    least contrasting tenth of them reach (a grid line or a thin curve passing under a word
+    does not count; a colour map behind a word does)."""
+    text = _luminance(colour)
+    ground = _luminances(under)
+    ratios = (np.maximum(text, ground) + 0.05) / (np.minimum(text, ground) + 0.05)
+    return float(np.percentile(ratios, UNDER_PERCENTILE))
 
 
 def _visible_texts(fig):
@@ -146,30 +220,41 @@ def smallest_glyph_fraction(text):
     return min(sizes) / prop.get_size_in_points() if sizes else 1.0
 
 
-def _readable_colour(colour, background):
-    """The colour moved towards black (on light ground) or white (on dark) until it reaches
-    MIN_CONTRAST, keeping its hue."""
+def _readable_colour(colour, under):
+    """The colour moved towards black or white, keeping its hue, until it reaches MIN_CONTRAST
+    against the colours under it (the direction tried first is away from their median);
+    None when neither direction reaches it (a word across both dark and light ground needs a
+    halo or a box)."""
     rgb = np.array(colors.to_rgb(colour))
-    target = np.zeros(3) if _luminance(background) > 0.18 else np.ones(3)
-    for step in np.linspace(0.0, 1.0, 41):
-        mixed = rgb + (target - rgb) * step
-        if contrast(mixed, background) >= MIN_CONTRAST:
-            return tuple(mixed)
-    return tuple(target)
+    dark_ground = float(np.median(_luminances(under))) <= 0.18
+    targets = (np.ones(3), np.zeros(3)) if dark_ground else (np.zeros(3), np.ones(3))
+    for target in targets:
+        for step in np.linspace(0.0, 1.0, 41):
+            mixed = rgb + (target - rgb) * step
+            if contrast_under(mixed, under) >= MIN_CONTRAST:
+                return tuple(mixed)
+    return None
 
 
 def enforce(fig, name):
     """Raises every text of the figure to the smallest legible size where it is shown and
-    darkens (or lightens) any too faint for its background."""
+    darkens (or lightens) any too faint for the pixels under it."""
     floor = smallest_font_pt(display_scale(name))
     fig.draw_without_rendering()  # gives the tick labels their texts
-    for text in _visible_texts(fig):
+    texts = list(_visible_texts(fig))
+    for text in texts:
         needed = floor / smallest_glyph_fraction(text)
         if text.get_fontsize() < needed - 1e-9:
             text.set_fontsize(np.ceil(needed * 10.0) / 10.0)
-        background = _background(fig, text)
-        if contrast(text.get_color(), background) < MIN_CONTRAST:
-            text.set_color(_readable_colour(text.get_color(), background))
+    unders = backgrounds(fig, texts)
+    for text, under in zip(texts, unders):
+        if contrast_under(text.get_color(), under) < MIN_CONTRAST:
+            readable = _readable_colour(text.get_color(), under)
+            if readable is not None:
+                text.set_color(readable)
+    # problems() measures against the same pixels unless the figure changes in between (a
+    # colour does not change what lies under a text)
+    fig._legibility_backgrounds = (texts, unders)
 
 
 def _drawn_texts(fig):
@@ -200,7 +285,11 @@ def problems(fig, name):
     run off the picture, or that run into each other."""
     scale = display_scale(name)
     found = []
-    fig.draw_without_rendering()  # lays out ticks and labels
+    texts = list(_visible_texts(fig))
+    measured, unders = getattr(fig, "_legibility_backgrounds", None) or (None, None)
+    fig._legibility_backgrounds = None
+    if measured is None or [id(t) for t in measured] != [id(t) for t in texts]:
+        unders = backgrounds(fig, texts)  # draws the figure, laying out ticks and labels
     renderer = fig.canvas.get_renderer()
     fig_width, fig_height = fig.canvas.get_width_height()
     # the text's own box; an annotation's extent would also cover its arrow
@@ -213,12 +302,15 @@ def problems(fig, name):
             if box.padded(-1).overlaps(other_box.padded(-1)):
                 found.append(f"{name}: {text.get_text().strip()[:40]!r} overlaps "
                              f"{other.get_text().strip()[:40]!r}")
-    for text in _visible_texts(fig):
+    romanian = name.startswith(f"{ROMANIAN_FOLDER}/")
+    for text, under in zip(texts, unders):
         content = text.get_text().strip()
         height = displayed_cap_height_px(text.get_fontsize() * smallest_glyph_fraction(text), scale)
         if height < MIN_CAP_HEIGHT_PX - 1e-9:
             found.append(f"{name}: {content[:40]!r} {height:.1f} px high")
-        ratio = contrast(text.get_color(), _background(fig, text))
+        ratio = contrast_under(text.get_color(), under)
         if ratio < MIN_CONTRAST:
-            found.append(f"{name}: {content[:40]!r} contrast {ratio:.1f}:1")
+            found.append(f"{name}: {content[:40]!r} contrast {ratio:.1f}:1 to what lies under it")
+        if romanian and has_decimal_point(content):
+            found.append(f"{name}: {content[:40]!r} has a decimal point, not a comma")
     return found

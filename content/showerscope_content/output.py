@@ -8,7 +8,7 @@ import wave
 import numpy as np
 from PIL import Image
 
-from . import legibility
+from . import language, legibility
 from .catalogue import CRLF_TEXTS, TEXTS, UTF16
 
 # Texts found too small or too faint for where their picture is shown (see legibility.py).
@@ -16,9 +16,14 @@ ILLEGIBLE = []
 
 
 def check_legibility(fig, path):
-    """Brings the figure's texts to a legible size and contrast for where the picture is
-    shown, and records any text that still falls short."""
+    """Gives a Romanian figure (one written under ro/) its decimal commas, brings the figure's
+    texts to a legible size and contrast for where the picture is shown, and records any text
+    that still falls short."""
+    lang = language.of_path(path)
+    language.localise(fig, lang)
     name = os.path.basename(path)
+    if lang == language.ROMANIAN:
+        name = f"{language.ROMANIAN_FOLDER}/{name}"
     legibility.enforce(fig, name)
     ILLEGIBLE.extend(legibility.problems(fig, name))
 

@@ -42,7 +42,11 @@ def test_pictures_agree_within_a_thousandth_of_their_pixels(tmp_path, suffix, ch
     assert (compare.picture_difference(fresh, bundled) is None) == agrees
 
 
-def test_the_resource_list_names_exactly_the_catalogue():
+@pytest.mark.parametrize("qrc, names", [
+    ("showerscope.qrc", compare.ALL_FILES),
+    ("showerscope_ro.qrc", compare.RO_VARIANTS),
+])
+def test_the_resource_lists_name_exactly_the_catalogue(qrc, names):
     here = os.path.dirname(__file__)
-    listed = compare.resource_list(os.path.join(here, "..", "..", "app", "showerscope.qrc"))
-    assert sorted(listed) == sorted(compare.ALL_FILES)
+    listed = compare.resource_list(os.path.join(here, "..", "..", "app", qrc))
+    assert sorted(listed) == sorted(names)

@@ -4,6 +4,7 @@ import os
 import xml.etree.ElementTree as ElementTree
 
 import matplotlib.pyplot as plt
+import numpy as np
 import pytest
 
 from showerscope_content import catalogue, legibility, style
@@ -91,4 +92,29 @@ def test_scripts_are_held_to_the_rule_at_their_own_size(content, fraction):
     assert len(legibility.problems(fig, name)) == (fraction < 1.0)
     legibility.enforce(fig, name)
     assert legibility.problems(fig, name) == []
+    plt.close(fig)
+
+
+@pytest.mark.parametrize("colour, where, halo, legible_after_enforce", [
+    ("white", 0.05, False, True),     # white on the dark end of the colour map
+    ("white", 0.55, False, True),     # white on its middle: too faint, darkened
+    ("#808080", 0.95, False, True),   # grey on the bright end: darkened
+    ("white", 0.15, True, True),      # a label across dark and light, with a dark halo
+    ("white", 0.15, False, False),    # the same without a halo: no colour reaches 4.5:1
+])
+def test_contrast_is_measured_against_the_pixels_under_the_text(colour, where, halo,
+                                                                legible_after_enforce):
+    from matplotlib import patheffects
+    fig, ax = plt.subplots(figsize=(4, 3), dpi=100)
+    ax.imshow([np.linspace(0.0, 1.0, 200)], cmap="viridis", aspect="auto", extent=(0, 1, 0, 1))
+    ax.axis("off")
+    effects = [patheffects.withStroke(linewidth=3, foreground="black")] if halo else []
+    # a short label inside one part of the map, or a long one across all of it
+    label = "0.4" if where != 0.15 else "a label that runs across the whole colour map"
+    ax.text(where, 0.5, label, color=colour, fontsize=14, path_effects=effects,
+            transform=ax.transAxes, ha="center" if where == 0.15 else "left")
+    name = "Grafic_polar_EW-1.png"
+    legibility.enforce(fig, name)
+    remaining = [p for p in legibility.problems(fig, name) if "contrast" in p]
+    assert (remaining == []) == legible_after_enforce, remaining
     plt.close(fig)

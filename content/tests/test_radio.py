@@ -186,13 +186,13 @@ def test_browser_animation_fits_the_pane_and_sweeps(tmp_path):
     from showerscope_content import output
     from showerscope_content.families import browsers
     shower = browsers.browser_shower("iron", 40.0)
-    frames = browsers._ampt_frames(shower, "iron")
+    frames = browsers._ampt_frames(shower, "iron", "en")
     path = str(tmp_path / "ampt.gif")
     output.save_gif(frames, path, browsers.FRAME_MS, colours=48)
     with Image.open(path) as gif:
         assert gif.size[0] <= 591 and gif.size[1] <= 559 and gif.size[0] >= 500
         shown = [np.asarray(f.convert("L"), dtype=float) for f in ImageSequence.Iterator(gif)]
-    assert len(shown) >= 20  # identical hold frames are merged into the last one
+    assert len(shown) >= browsers.FRAMES  # identical hold frames are merged into the last one
     # Stations fill in as the pulse arrives: the map gets darker frame after frame.
     ink = [np.sum(255.0 - f) for f in shown]
     assert ink[-1] > ink[0] * 1.2

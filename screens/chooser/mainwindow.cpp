@@ -3,6 +3,7 @@
 #include "ui_mainwindow.h"
 
 #include "common/modal.h"
+#include "common/picturelanguage.h"
 #include "common/toolkittranslation.h"
 #include "en/menu.h"
 #include "ro/menu.h"
@@ -12,8 +13,11 @@
 
 void openMenu(MenuLanguage language)
 {
-    // The toolkit's own dialogs (the save dialog, message boxes) speak the menu's language.
-    installToolkitTranslation(language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro"));
+    // The toolkit's own dialogs (the save dialog, message boxes) and the pictures speak the
+    // menu's language.
+    const QString lang = language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro");
+    installToolkitTranslation(lang);
+    usePictureLanguage(lang);
     if (language == MenuLanguage::English)
         modal::open<Dialog>();
     else

@@ -7,18 +7,19 @@ colours: photons yellow, electrons sky blue, positrons vermillion in the process
 the shower pictures colour by component as the graphs do.
 """
 
-import os
 import re
 
 import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
-from .. import legibility, style
+from .. import language, legibility, style
+from ..language import number as num, words as tr
 from ..models import atmosphere, heitler, processes
 from ..output import save_gif, save_image
 
 FILES = ["Pair_Production.gif", "Photoelectric_Effect.gif", "Compton_Scattering.gif",
          "Bremsstrahlung.gif", "KCDC-EAS.png", "test.gif", "url.gif"]
+RO_FILES = list(FILES)  # every animation and the schematic carry labels
 
 SS = 2  # supersampling factor
 FONT_FILE = "DejaVuSans.ttf"
@@ -205,7 +206,7 @@ def packet_span(head, direction, length):
 
 # ----------------------------------------------------------------------------- processes
 
-def pair_production_frames():
+def pair_production_frames(lang):
     w, h = PROCESS_SIZE
     n = PROCESS_FRAMES
     core = np.array([250.0, 160.0])
@@ -218,8 +219,10 @@ def pair_production_frames():
     frames = []
     for f in range(n):
         image, draw = canvas(PROCESS_SIZE)
-        title(draw, "Pair production", "γ → e^{−} + e^{+}  in the field of a nucleus")
-        nucleus(draw, core, 15)
+        title(draw, tr(lang, "Pair production", "Producerea de perechi"),
+              tr(lang, "γ → e^{−} + e^{+}  in the field of a nucleus",
+                 "γ → e^{−} + e^{+}  în câmpul unui nucleu"))
+        nucleus(draw, core, 15, text=tr(lang, "nucleus", "nucleu"))
         if f <= arrive:
             head = start + (vertex - start) * (f / arrive)
             a, b = packet_span(head, (1, 0), packet)
@@ -244,15 +247,19 @@ def pair_production_frames():
                 trail(draw, pts, colour, 2)
                 dot(draw, pts[-1], 5, fill=colour)
                 lx, ly = pts[-1]
-                label(draw, (lx + 2, ly + (-15 if colour == ELECTRON else 16)), name, 14,
-                      colour, anchor="m")
-        label(draw, (12, h - 40), "Threshold:  E_{γ} > 2 m_{e}c^{2} = 1.022 MeV", 13, LABEL)
-        label(draw, (12, h - 18), "the nucleus takes up the recoil momentum", 11, DIM)
+                # the electron's label above it; the positron's ahead of it, clear of the
+                # nucleus it passes over
+                where = (lx + 2, ly - 15) if colour == ELECTRON else (lx + 12, ly - 9)
+                label(draw, where, name, 14, colour, anchor="m" if colour == ELECTRON else "l")
+        label(draw, (12, h - 40), tr(lang, "Threshold:", "Prag:") + "  E_{γ} > 2 m_{e}c^{2} = "
+              + num(2 * processes.ELECTRON_MASS_MEV, ".3f", lang) + " MeV", 13, LABEL)
+        label(draw, (12, h - 18), tr(lang, "the nucleus takes up the recoil momentum",
+                                     "nucleul preia impulsul de recul"), 11, DIM)
         frames.append(shrink(image))
     return frames
 
 
-def photoelectric_frames():
+def photoelectric_frames(lang):
     w, h = PROCESS_SIZE
     n = PROCESS_FRAMES
     core = np.array([250.0, 150.0])
@@ -263,12 +270,17 @@ def photoelectric_frames():
     k_phase0 = np.pi  # the K electron that is hit sits at the left, facing the photon
     for f in range(n):
         image, draw = canvas(PROCESS_SIZE)
-        title(draw, "Photoelectric effect", "the photon is absorbed, a K-shell electron leaves")
+        title(draw, tr(lang, "Photoelectric effect", "Efectul fotoelectric"),
+              tr(lang, "the photon is absorbed, a K-shell electron leaves",
+                 "fotonul e absorbit, un electron din pătura K pleacă"))
         for r, name in ((r_l, "L"), (r_k, "K")):
             dot(draw, core, r, fill=None, outline="#3a5487", width=1.2)
-            label(draw, (core[0] + r * 0.72 + 3, core[1] - r * 0.72 - 4), name, 11, DIM)
+            # shell names at the lower left, away from the incoming photon and the
+            # photoelectron's track at the upper right
+            label(draw, (core[0] - r * 0.72 - 12, core[1] + r * 0.72 + 4), name, 11, DIM)
         nucleus(draw, core, 12, label_below=False)
-        label(draw, (core[0], core[1] + r_l + 12), "atom (nucleus, K and L shells)", 11, DIM,
+        label(draw, (core[0], core[1] + r_l + 12), tr(lang, "oxygen atom (K: 2, L: 6 electrons)",
+                                                       "atom de oxigen (K: 2, L: 6 electroni)"), 11, DIM,
               anchor="m")
         # Orbits: a whole number of turns per loop keeps the animation seamless.
         k_angle = k_phase0 + 2 * np.pi * f / n
@@ -295,17 +307,25 @@ def photoelectric_frames():
             if k <= 3:
                 dot(draw, hit_point, 5 + 4 * k, fill=None,
                     outline=mix(PHOTON, style.NIGHT, 1 - k / 4), width=2)
-            direction = np.array([np.cos(np.radians(-35)), np.sin(np.radians(-35))])
+            direction = np.array([np.cos(np.radians(-20)), np.sin(np.radians(-20))])
             pts = [tuple(hit_point + direction * s) for s in np.linspace(0, 6.0 * k, k + 2)]
             trail(draw, pts, ELECTRON, 2)
             dot(draw, pts[-1], 5, fill=ELECTRON)
-            if k > 3:
-                label(draw, (pts[-1][0] - 10, pts[-1][1] - 6), "photoelectron", 12,
-                      ELECTRON, anchor="r")
-            if k > 6:
-                label(draw, (vacancy[0], vacancy[1] + 14), "vacancy", 10, DIM, anchor="m")
-        label(draw, (12, h - 40), "E_{kin}(e^{−}) = E_{γ} − E_{binding}", 13, LABEL)
-        label(draw, (12, h - 18), "most likely for low photon energies and the inner K shell",
+            # named once it has left the atom, below its track and clear of the L shell;
+            # it stops where the picture ends and the electron runs on above it
+            name = tr(lang, "photoelectron", "fotoelectron")
+            if np.hypot(*(pts[-1] - core)) > r_l + 8:
+                x = min(pts[-1][0] - 20, w - 4 - rich_width(name, legible_size(name, 12)))
+                y = max(pts[-1][1] + 20, core[1] - r_k + 10)
+                label(draw, (x, y), name, 12, ELECTRON)
+            # named while it passes the lower right, before it reaches the K label
+            if 6 < k < 16:
+                label(draw, (vacancy[0], vacancy[1] + 14), tr(lang, "vacancy", "loc liber"), 10,
+                      DIM, anchor="m")
+        label(draw, (12, h - 40), tr(lang, "E_{kin}(e^{−}) = E_{γ} − E_{binding}",
+                                     "E_{cin}(e^{−}) = E_{γ} − E_{legătură}"), 13, LABEL)
+        label(draw, (12, h - 18), tr(lang, "most likely for low photon energies and the inner K shell",
+                                     "cel mai probabil la energii mici și pe pătura interioară K"),
               11, DIM)
         frames.append(shrink(image))
     return frames
@@ -315,7 +335,7 @@ COMPTON_ENERGY_MEV = 0.511  # a photon with lambda = lambda_C makes the shift ea
 COMPTON_THETA_DEG = 60.0
 
 
-def compton_frames():
+def compton_frames(lang):
     w, h = PROCESS_SIZE
     n = PROCESS_FRAMES
     theta = np.radians(COMPTON_THETA_DEG)
@@ -337,7 +357,9 @@ def compton_frames():
     frames = []
     for f in range(n):
         image, draw = canvas(PROCESS_SIZE)
-        title(draw, "Compton scattering", "a photon scatters off an electron and loses energy")
+        title(draw, tr(lang, "Compton scattering", "Împrăștierea Compton"),
+              tr(lang, "a photon scatters off an electron and loses energy",
+                 "un foton se împrăștie pe un electron și pierde energie"))
         # Incoming direction continued, and the angle theta.
         draw.line(S(*centre, *(centre + np.array([120.0, 0]))), fill="#40557f", width=SS)
         box = S(centre[0] - 38, centre[1] - 38, centre[0] + 38, centre[1] + 38)
@@ -346,7 +368,7 @@ def compton_frames():
               "θ", 13, LABEL, anchor="m")
         if f <= arrive:
             dot(draw, centre, 5, fill=ELECTRON)
-            label(draw, (centre[0], centre[1] + 16), "e^{−} at rest", 11, ELECTRON, anchor="m")
+            label(draw, (centre[0], centre[1] + 16), tr(lang, "e^{−} at rest", "e^{−} în repaus"), 11, ELECTRON, anchor="m")
             head = start + (centre - start) * (f / arrive)
             a, b = packet_span(head, (1, 0), cycles * lam)
             wave(draw, a, b, lam, 7, phase=f * 1.3)
@@ -367,14 +389,15 @@ def compton_frames():
             pts = [tuple(centre + e_dir * s) for s in np.linspace(0, beta * travel, k + 2)]
             trail(draw, pts, ELECTRON, 2)
             dot(draw, pts[-1], 5, fill=ELECTRON)
-            label(draw, (pts[-1][0], pts[-1][1] + 16), "recoil e^{−}", 12, ELECTRON, anchor="m")
-        label(draw, (12, h - 62), "Δλ = λ_{C}(1 − cos θ),   λ_{C} = h/m_{e}c = 2.43 pm",
-              12, LABEL)
-        label(draw, (12, h - 40), f"to scale: E = {e_in * 1000:.0f} keV, θ = "
-              f"{COMPTON_THETA_DEG:.0f}° → E' = {e_out * 1000:.0f} keV, λ'/λ = {ratio:.2f}", 11,
-              DIM)
-        label(draw, (12, h - 20), f"the electron recoils at {np.degrees(phi):.0f}° on the other"
-              " side", 11, DIM)
+            label(draw, (pts[-1][0], pts[-1][1] + 16), tr(lang, "recoil e^{−}", "e^{−} de recul"), 12, ELECTRON, anchor="m")
+        label(draw, (12, h - 62), "Δλ = λ_{C}(1 − cos θ),   λ_{C} = h/m_{e}c = "
+              + num(2.43, ".2f", lang) + " pm", 12, LABEL)
+        label(draw, (12, h - 40), tr(lang, "to scale: ", "la scară: ") + f"E = {e_in * 1000:.0f} keV, θ = "
+              f"{COMPTON_THETA_DEG:.0f}° → E' = {e_out * 1000:.0f} keV, λ'/λ = {num(ratio, '.2f', lang)}",
+              11, DIM)
+        label(draw, (12, h - 20), tr(lang, f"the electron recoils at {np.degrees(phi):.0f}° on the other side",
+                                     f"electronul pleacă sub {np.degrees(phi):.0f}°, de partea cealaltă"),
+              11, DIM)
         frames.append(shrink(image))
     return frames
 
@@ -400,7 +423,7 @@ def _coulomb_path(core, start, velocity, strength, steps, emit_at_closest, energ
     return np.array(path), emitted, closest
 
 
-def bremsstrahlung_frames():
+def bremsstrahlung_frames(lang):
     w, h = PROCESS_SIZE
     n = PROCESS_FRAMES
     core = np.array([205.0, 165.0])
@@ -414,8 +437,9 @@ def bremsstrahlung_frames():
     frames = []
     for f in range(n):
         image, draw = canvas(PROCESS_SIZE)
-        title(draw, "Bremsstrahlung", "“braking radiation” of an electron near a nucleus")
-        nucleus(draw, core, 15)
+        title(draw, "Bremsstrahlung", tr(lang, "“braking radiation” of an electron near a nucleus",
+                                         "„radiația de frânare” a unui electron lângă un nucleu"))
+        nucleus(draw, core, 15, text=tr(lang, "nucleus", "nucleu"))
         idx = min(int(round(f * steps_per_frame)), len(path) - 1)
         lo = max(0, idx - 160)
         pts = [tuple(p) for p in path[lo:idx + 1:4]] + [tuple(path[idx])]
@@ -424,7 +448,8 @@ def bremsstrahlung_frames():
         if f <= arrive:
             label(draw, (path[idx][0], path[idx][1] - 15), "e^{−}", 12, ELECTRON, anchor="m")
         else:
-            label(draw, (path[idx][0] + 9, path[idx][1] - 9), "e^{−}", 12, ELECTRON)
+            # below the electron: the photon flies on above its bent track
+            label(draw, (path[idx][0], path[idx][1] + 16), "e^{−}", 12, ELECTRON, anchor="m")
         if f > arrive:
             k = f - arrive
             if k <= 3:
@@ -435,11 +460,16 @@ def bremsstrahlung_frames():
             if travel < 60:
                 a = emit_point
             wave(draw, a, b, 12, 6, phase=f * 1.3)
+            # the photon's label on the side of its track away from the electron, which the
+            # nucleus has bent to the other side
             normal = np.array([emit_dir[1], -emit_dir[0]])
+            if np.dot(normal, path[idx] - emit_point) > 0:
+                normal = -normal
             label(draw, tuple((a + b) / 2 + normal * 16), "γ", 15, PHOTON, anchor="m")
-        label(draw, (12, h - 40), "e^{−} + nucleus → e^{−} + nucleus + γ", 13, LABEL)
-        label(draw, (12, h - 18), "the deflected electron radiates a photon and slows down", 11,
-              DIM)
+        label(draw, (12, h - 40), tr(lang, "e^{−} + nucleus → e^{−} + nucleus + γ",
+                                     "e^{−} + nucleu → e^{−} + nucleu + γ"), 13, LABEL)
+        label(draw, (12, h - 18), tr(lang, "the deflected electron radiates a photon and slows down",
+                                     "electronul deviat emite un foton și încetinește"), 11, DIM)
         frames.append(shrink(image))
     return frames
 
@@ -453,12 +483,16 @@ SHOWER_SEED = 7
 SHOWER_GROWTH_FRAMES = 44
 TOP_KM = 20.0
 LATERAL_HALF_WIDTH_M = 400.0
-TRACK_STYLE = [  # component, colour, strength against the background, in drawing order
+# Component, colour, strength against the background, in drawing order: the few hadrons
+# first and faint, the electromagnetic particles, by far the most numerous, last and on top.
+# The legend gives the weighted numbers crossing the front, which the thinned tracks do not show.
+TRACK_STYLE = [
+    (heitler.HADRON, style.ORANGE, 0.5),
     (heitler.MUON, style.PURPLE, 0.6),
     (heitler.PHOTON, style.YELLOW, 0.55),
     (heitler.ELECTRON, style.GREEN, 0.85),
-    (heitler.HADRON, style.ORANGE, 0.8),
 ]
+LEGEND_COMPONENTS = (heitler.ELECTRON, heitler.PHOTON, heitler.MUON, heitler.HADRON)
 
 
 class _ShowerFrame:
@@ -479,7 +513,7 @@ class _ShowerFrame:
         return across / down
 
 
-def _shower_backdrop(frame, ground_km):
+def _shower_backdrop(frame, ground_km, lang):
     image, draw = canvas(SHOWER_SIZE)
     w, h = SHOWER_SIZE
     # Axes: altitude on the left, vertical depth on the right.
@@ -504,7 +538,8 @@ def _shower_backdrop(frame, ground_km):
     for metres in np.arange(-500.0, 501.0, 125.0):
         x = float(frame.x(metres))
         draw.rectangle(S(x - 3, gy - 4, x + 3, gy), fill="#c8d2e6")
-    label(draw, (frame.left + 4, gy + 11), f"ground, {ground_km:.1f} km", 10, DIM)
+    label(draw, (frame.left + 4, gy + 11), tr(lang, "ground", "sol") + f", {num(ground_km, '.1f', lang)} km",
+          10, DIM)
     x0, x1 = float(frame.x(300.0)), float(frame.x(500.0))
     draw.line(S(x0, gy + 11, x1, gy + 11), fill=LABEL, width=SS)
     for x in (x0, x1):
@@ -513,28 +548,52 @@ def _shower_backdrop(frame, ground_km):
     return image
 
 
-def _shower_legend(draw):
-    x, y = 80.0, 88.0
-    rows = [(style.GREEN, "e^{±}  electrons, positrons"), (style.YELLOW, "γ  photons"),
-            (style.PURPLE, "μ^{±}  muons"), (style.ORANGE, "hadrons  p, n, π")]
+def _power_text(value, lang):
+    """A number as m×10^{e} with one decimal (the animations' script markup)."""
+    if value < 1:
+        return "0"
+    exponent = int(np.floor(np.log10(value)))
+    mantissa = value / 10 ** exponent
+    if exponent < 2:
+        return f"{value:.0f}"
+    return f"{num(mantissa, '.1f', lang)}×10^{{{exponent}}}"
+
+
+def _shower_legend(draw, counts, lang):
+    """The components' colours and, beside each, how many particles (weighted) cross the
+    shower front at its present altitude."""
+    right, y = _ShowerFrame.right - 6, 88.0  # right of the axis, above the spreading tracks
+    names = {heitler.ELECTRON: (style.GREEN, tr(lang, "e^{±}  electrons", "e^{±}  electroni")),
+             heitler.PHOTON: (style.YELLOW, tr(lang, "γ  photons", "γ  fotoni")),
+             heitler.MUON: (style.PURPLE, tr(lang, "μ^{±}  muons", "μ^{±}  miuoni")),
+             heitler.HADRON: (style.ORANGE, tr(lang, "hadrons", "hadroni"))}
+    rows = [names[c] for c in LEGEND_COMPONENTS]
+    heading = tr(lang, "crossing the front now:", "traversează acum frontul:")
     size = max(legible_size(text, 11) for _, text in rows)  # one size for every row
     step = round(size * 1.3)
     width = max(rich_width(text, size) for _, text in rows)
-    draw.rounded_rectangle(S(x - 8, y - step * 0.6, x + 32 + width, y + step * 3.6),
+    numbers = [_power_text(counts[c], lang) for c in LEGEND_COMPONENTS]
+    number_width = max(rich_width(t, size) for t in numbers + ["8,8×10^{8}"])
+    total = max(24 + width + 10 + number_width, rich_width(heading, size))
+    x = right - total - 8
+    column = x + 24 + width + 10
+    draw.rounded_rectangle(S(x - 8, y - step * 0.6, x + total + 8, y + step * 4.6),
                            radius=5 * SS, fill="#13234a")
-    for i, (colour, text) in enumerate(rows):
-        yy = y + i * step
+    label(draw, (x, y), heading, size, DIM)
+    for i, ((colour, text), value) in enumerate(zip(rows, numbers)):
+        yy = y + (i + 1) * step
         draw.line(S(x, yy, x + 18, yy), fill=colour, width=2 * SS)
         label(draw, (x + 24, yy), text, size, LABEL)
+        label(draw, (column + number_width, yy), value, size, LABEL, anchor="r")
 
 
-def shower_development_frames():
+def shower_development_frames(lang):
     """Frames of the growing shower and their durations (ms)."""
     ground_m = atmosphere.OBSERVATORY_ALTITUDE_M
     tracks = heitler.cascade(SHOWER_ENERGY_EV, first_depth=SHOWER_FIRST_DEPTH, thinning=1e-3,
                              random_lengths=True, inelasticity=0.5, seed=SHOWER_SEED)
     frame = _ShowerFrame()
-    backdrop = _shower_backdrop(frame, ground_m / 1000.0)
+    backdrop = _shower_backdrop(frame, ground_m / 1000.0, lang)
     layer = backdrop.copy()  # tracks accumulate on this canvas from frame to frame
     layer_draw = ImageDraw.Draw(layer)
     z0, z1 = tracks["z_start_m"] / 1000.0, tracks["z_end_m"] / 1000.0
@@ -573,19 +632,31 @@ def shower_development_frames():
             for xs in np.arange(frame.left + 4, frame.right - 4, 12.0):
                 draw.line(S(xs, y, xs + 5, y), fill="#5a6f99", width=SS)
             depth = float(atmosphere.vertical_depth(front * 1000.0))
-            label(draw, (frame.left + 8, y - 9), f"{front:4.1f} km,  {depth:3.0f} g/cm^{{2}}", 10, DIM)
+            label(draw, (frame.left + 8, y - 9), f"{num(front, '4.1f', lang)} km,  {depth:3.0f} g/cm^{{2}}",
+                  10, DIM)
         if front < first_km:
             fy = float(frame.y(first_km))
-            label(draw, (float(frame.x(0.0)) + 10, fy - 2), "first interaction", 11, style.ORANGE)
+            label(draw, (float(frame.x(0.0)) - 10, fy - 2), tr(lang, "first interaction", "prima interacțiune"),
+                  11, style.ORANGE, anchor="r")
         else:
             py = float(frame.y(front))
-            label(draw, (float(frame.x(0.0)) + 10, py - 6), "primary proton", 11, style.ORANGE)
-        label(draw, (12, 16), "Development of an extensive air shower", 15, LABEL, bold=True)
-        label(draw, (12, 36), "primary proton of 10^{15} eV, vertical", 12, DIM)
-        _shower_legend(draw)
+            label(draw, (float(frame.x(0.0)) - 10, py + 12), tr(lang, "primary proton", "protonul primar"),
+                  11, style.ORANGE, anchor="r")
+        label(draw, (12, 16), tr(lang, "Development of an extensive air shower",
+                                 "Dezvoltarea unei jerbe atmosferice extinse"), 15, LABEL, bold=True)
+        label(draw, (12, 36), tr(lang, "primary proton of 10^{15} eV, vertical",
+                                 "proton primar de 10^{15} eV, vertical"), 12, DIM)
+        front_depth = float(atmosphere.vertical_depth(max(front, ground_m / 1000.0) * 1000.0)) - 1e-6
+        counts = {c: float(heitler.particle_number(tracks, [front_depth], (c,))[0])
+                  for c in LEGEND_COMPONENTS}
+        _shower_legend(draw, counts, lang)
+        label(draw, (SHOWER_SIZE[0] - 6, SHOWER_SIZE[1] - 30),
+              tr(lang, "simple Heitler cascade model (random angles, thinned)",
+                 "model simplu de cascadă Heitler (unghiuri aleatoare, rărit)"), 10, DIM, anchor="r")
         label(draw, (SHOWER_SIZE[0] - 6, SHOWER_SIZE[1] - 12),
-              f"simple Heitler cascade model (random angles, thinned); across ×"
-              f"{frame.stretch():.0f}", 10, DIM, anchor="r")
+              tr(lang, f"horizontal distances stretched ×{frame.stretch():.0f} (scale bar: true metres)",
+                 f"distanțele orizontale mărite de {frame.stretch():.0f} ori (scara: metri reali)"),
+              10, DIM, anchor="r")
         frames.append(shrink(image))
         durations.append(90)
     durations[-1] = 2500
@@ -613,7 +684,7 @@ def _radio_amplitude(r_m):
                     * np.exp(-(r - RING_M) / 60.0))
 
 
-def radio_flash_frames():
+def radio_flash_frames(lang):
     w, h = RADIO_SIZE
     n = RADIO_FRAMES
     cx, gy = 130.0, 180.0  # ground centre on screen
@@ -685,14 +756,19 @@ def radio_flash_frames():
             draw.line(S(*left, *apex), fill="#57d8ff", width=2 * SS)
             draw.line(S(*apex, *right), fill="#57d8ff", width=2 * SS)
             dot(draw, apex, 4, fill=style.GREEN)
-            label(draw, (right[0] - 2, right[1] - 9), "radio front", 10, "#9fe8ff", anchor="r")
-            label(draw, (apex[0] + 7, apex[1] + 7), "shower", 9, style.GREEN)
-        label(draw, (8, 14), "Radio flash of an air shower", 12, LABEL, bold=True)
-        label(draw, (8, 30), "a pulse of a few tens of ns at 30–80 MHz", 10, DIM)
+            # named once it has come down below the subtitle
+            if right[1] - 9 > 46:
+                label(draw, (right[0] - 2, right[1] - 9), tr(lang, "radio front", "frontul radio"), 10,
+                      "#9fe8ff", anchor="r")
+            label(draw, (apex[0] + 7, apex[1] + 7), tr(lang, "shower", "jerba"), 9, style.GREEN)
+        label(draw, (8, 14), tr(lang, "Radio flash of an air shower", "Pulsul radio al unei jerbe"),
+              12, LABEL, bold=True)
+        label(draw, (8, 30), tr(lang, "a pulse of a few tens of ns at 30–80 MHz",
+                                "puls de câteva zeci de ns, 30–80 MHz"), 10, DIM)
         if t_ground > 6:
-            label(draw, (cx, gy - 125 * sy - 10), "Cherenkov ring: strongest signal", 10,
+            label(draw, (cx, gy - 125 * sy - 10), tr(lang, "Cherenkov ring: strongest signal", "inelul Cherenkov: semnal maxim"), 10,
                   "#bff3ff", anchor="m")
-        label(draw, (8, h - 10), "antennas on the ground  (schematic)", 10, DIM)
+        label(draw, (8, h - 10), tr(lang, "antennas on the ground  (schematic)", "antene la sol  (schematic)"), 10, DIM)
         frames.append(shrink(image))
     return frames
 
@@ -720,7 +796,7 @@ def _em_tree(draw, start, angle, length, depth, rng, bottom):
                               daughter_photon))
 
 
-def schematic():
+def schematic(lang):
     w, h = SCHEMATIC_SIZE
     image, draw = canvas(SCHEMATIC_SIZE)
     rng = np.random.default_rng(3)
@@ -731,7 +807,7 @@ def schematic():
     for y, text in ((44, "~20 km"), (150, "~10 km"), (260, "~4 km")):
         draw.line(S(0, y, 14, y), fill=DIM, width=SS)
         label(draw, (18, y + 1), text, 10, DIM)
-    label(draw, (8, 376), "atmosphere", 10, DIM)
+    label(draw, (8, 376), tr(lang, "atmosphere", "atmosferă"), 10, DIM)
     # Ground and detectors: particle detector stations and radio antennas.
     draw.rectangle(S(0, ground, w, h), fill="#2a2418")
     draw.line(S(0, ground, w, ground), fill="#8a7a55", width=SS)
@@ -739,9 +815,11 @@ def schematic():
         draw.rounded_rectangle(S(x - 8, ground - 9, x + 8, ground), radius=2 * SS, fill="#c8d2e6")
         draw.line(S(x + 30, ground, x + 30, ground - 12), fill="#c8d2e6", width=SS)
         draw.line(S(x + 25, ground - 9, x + 35, ground - 9), fill="#c8d2e6", width=SS)
-    label(draw, (w / 2, ground + 14), "ground detectors: particle counters and radio antennas",
+    label(draw, (w / 2, ground + 14), tr(lang, "ground detectors: particle counters and radio antennas",
+                                         "detectoare la sol: contoare de particule și antene radio"),
           11, LABEL, anchor="m")
-    label(draw, (w / 2, ground + 33), "schematic, not to scale", 9, DIM, anchor="m")
+    label(draw, (w / 2, ground + 33), tr(lang, "schematic, not to scale", "schematic, nu la scară"), 9, DIM,
+          anchor="m")
 
     axis_x, first_y = 300.0, 70.0
     # Hadronic core: successive interactions down the axis.
@@ -752,43 +830,59 @@ def schematic():
         draw.line(S(*a, *b), fill=style.ORANGE, width=3 * SS)
     draw.line(S(*nodes[-1], nodes[-1][0] + 4, ground - 10), fill=style.ORANGE, width=2 * SS)
     for k, node in enumerate(nodes[:-1]):
-        # Charged pions decaying into muons (to the right), neutral pions feeding the
-        # electromagnetic cascades (to the left).
+        # Both components surround the axis: at each interaction neutral pions feed
+        # electromagnetic cascades and charged pions decay into muons, on either side, the
+        # sides taking turns so that each holds both.
+        side = 1 if k % 2 == 0 else -1
         for j in range(2):
-            ang = np.radians(14 + 10 * j + 4 * k)
+            ang = side * (1 if j == 0 else -1) * np.radians(14 + 10 * j + 4 * k)
             pion_end = node + 30 * np.array([np.sin(ang), np.cos(ang)])
             draw.line(S(*node, *pion_end), fill=style.ORANGE, width=int(1.5 * SS))
             mu_end_y = ground - 2
             slope = np.tan(ang * 0.8)
             mu_end = np.array([pion_end[0] + (mu_end_y - pion_end[1]) * slope, mu_end_y])
             draw.line(S(*pion_end, *mu_end), fill=style.PURPLE, width=int(1.5 * SS))
-        pi0_end = node + np.array([-16.0, 10.0])
-        draw.line(S(*node, *pi0_end), fill=style.ORANGE, width=int(1.5 * SS))
-        _em_tree(draw, pi0_end, np.radians(-6 - 3 * k), 40.0 - 3 * k, 6 - k, rng, ground - 2)
-        _em_tree(draw, pi0_end, np.radians(-22 - 3 * k), 38.0 - 3 * k, 5 - k, rng, ground - 2)
+        for mirror in (-1, 1):
+            pi0_end = node + np.array([16.0 * mirror, 10.0])
+            draw.line(S(*node, *pi0_end), fill=style.ORANGE, width=int(1.5 * SS))
+            _em_tree(draw, pi0_end, mirror * np.radians(6 + 3 * k), 40.0 - 3 * k, 6 - k, rng,
+                     ground - 2)
+            _em_tree(draw, pi0_end, mirror * np.radians(22 + 3 * k), 38.0 - 3 * k, 5 - k, rng,
+                     ground - 2)
     for node in nodes[:-1]:
         dot(draw, node, 4, fill=LABEL)
     # Primary cosmic ray.
     draw.line(S(axis_x, 4, axis_x, first_y - 5), fill=style.SKY, width=3 * SS)
     arrow_head(draw, (axis_x, first_y - 4), (0, 1), 9, style.SKY)
-    label(draw, (axis_x + 12, 14), "primary cosmic ray (p, He, … Fe)", 12, LABEL,
+    label(draw, (axis_x + 12, 14), tr(lang, "primary cosmic ray (p, He, … Fe)",
+                                      "raza cosmică primară (p, He, … Fe)"), 12, LABEL,
           box="#13234a")
-    label(draw, (axis_x + 12, first_y), "first interaction with an air nucleus (N, O)", 11,
+    label(draw, (axis_x + 12, first_y), tr(lang, "first interaction with an air nucleus (N, O)",
+                                           "prima interacțiune cu un nucleu din aer (N, O)"), 11,
           LABEL, box="#13234a")
     # Component labels.
-    label(draw, (30, 100), "electromagnetic component", 12, style.GREEN, bold=True,
+    label(draw, (30, 100), tr(lang, "electromagnetic component", "componenta electromagnetică"), 12,
+          style.GREEN, bold=True,
           box="#13234a")
     label(draw, (30, 124), "e^{+}, e^{−}, γ   (π^{0} → γγ)", 12, LABEL, box="#13234a")
-    label(draw, (400, 222), "meson component", 12, style.PURPLE, bold=True, box="#13234a")
+    label(draw, (400, 222), tr(lang, "meson component", "componenta mezonică"), 12, style.PURPLE,
+          bold=True, box="#13234a")
     label(draw, (400, 246), "μ^{+}, μ^{−}  (π^{±}, K^{±} → μ^{±} ν)", 12, LABEL, box="#13234a")
-    label(draw, (318, 128), "nucleonic component", 12, style.ORANGE, bold=True, box="#13234a")
-    label(draw, (318, 148), "p, n and other hadrons", 12, LABEL, box="#13234a")
+    label(draw, (318, 128), tr(lang, "nucleonic component", "componenta nucleonică"), 12, style.ORANGE,
+          bold=True, box="#13234a")
+    label(draw, (318, 148), tr(lang, "p, n and other hadrons", "p, n și alți hadroni"), 12, LABEL,
+          box="#13234a")
     return shrink(image)
 
 
 # ----------------------------------------------------------------------------- generate
 
 def generate(out_dir):
+    for lang in language.LANGUAGES:
+        draw_all(out_dir, lang)
+
+
+def draw_all(out_dir, lang):
     process_gifs = {
         "Pair_Production.gif": pair_production_frames,
         "Photoelectric_Effect.gif": photoelectric_frames,
@@ -796,8 +890,8 @@ def generate(out_dir):
         "Bremsstrahlung.gif": bremsstrahlung_frames,
     }
     for name, make in process_gifs.items():
-        save_gif(make(), os.path.join(out_dir, name), PROCESS_FRAME_MS, colours=256)
-    save_image(schematic(), os.path.join(out_dir, "KCDC-EAS.png"))
-    frames, durations = shower_development_frames()
-    save_gif(frames, os.path.join(out_dir, "test.gif"), durations, colours=256)
-    save_gif(radio_flash_frames(), os.path.join(out_dir, "url.gif"), 90, colours=256)
+        save_gif(make(lang), language.path(out_dir, name, lang), PROCESS_FRAME_MS, colours=256)
+    save_image(schematic(lang), language.path(out_dir, "KCDC-EAS.png", lang))
+    frames, durations = shower_development_frames(lang)
+    save_gif(frames, language.path(out_dir, "test.gif", lang), durations, colours=256)
+    save_gif(radio_flash_frames(lang), language.path(out_dir, "url.gif", lang), 90, colours=256)

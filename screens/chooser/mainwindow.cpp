@@ -8,12 +8,17 @@
 #include "ro/menu.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 void openMenu(MenuLanguage language)
 {
     // The toolkit's own dialogs (the save dialog, message boxes) speak the menu's language.
     installToolkitTranslation(language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro"));
+    // The program speaks the menu's language from here on: the locale an accessibility bridge
+    // reports for the application (a screen reader's cue for its voice).
+    QLocale::setDefault(language == MenuLanguage::English ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                          : QLocale(QLocale::Romanian, QLocale::Romania));
     if (language == MenuLanguage::English)
         modal::open<Dialog>();
     else

@@ -99,3 +99,24 @@ def generate(out_dir):
     finally:
         plt.rcParams["savefig.facecolor"] = saved_facecolor
         style.close(fig)
+
+
+# Descriptions for assistive technology: the sheet's rows by name.
+
+RO_ROWS = {
+    "Atmospheric depth": "adâncimea atmosferică", "Greisen profile": "profilul Greisen",
+    "Shower age": "vârsta jerbei", "Shower maximum": "maximul jerbei",
+    "NKG lateral distribution": "distribuția laterală NKG", "NKG normalisation": "normarea NKG",
+    "Molière radius": "raza Molière", "Gaisser–Hillas profile": "profilul Gaisser–Hillas",
+    "Shower frame": "sistemul de axe al jerbei", "Geomagnetic angle": "unghiul geomagnetic",
+    "Polarisation angle": "unghiul de polarizare",
+}
+
+
+def describe():
+    names = [row[0].replace("\n", " ") for row in ROWS]
+    return {"eq.JPG": {
+        "en": f"Sheet of the {len(names)} equations the graphs use: " + "; ".join(names) + ".",
+        "ro": f"Foaia celor {len(names)} ecuații folosite de grafice: "
+              + "; ".join(RO_ROWS.get(n, n) for n in names) + ".",
+    }}

@@ -4,6 +4,7 @@
 #include "common/access.h"
 #include "common/fit.h"
 #include "common/keyboard.h"
+#include "common/qtcompat.h"
 #include "common/zoom.h"
 #include "registry.h"
 #include "testsupport.h"
@@ -30,7 +31,7 @@ bool isPicturePane(const QObject *object)
     if (qobject_cast<const QGraphicsView *>(object))
         return true;
     const auto *label = qobject_cast<const QLabel *>(object);
-    return label && !label->pixmap(Qt::ReturnByValue).isNull();
+    return label && !qtcompat::labelPixmap(label).isNull();
 }
 
 // Every fault of one accessible subtree, one line each.

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -269,16 +270,46 @@ private:
     QPointer<QFrame> m_mark;
 };
 
-// A focused link in a text pane is drawn as a selection: amber with dark text.
-void markLinks(QTextEdit *pane)
+// The link a text pane's keyboard focus is on is drawn amber with dark text (the toolkit marks it
+// only with a dotted outline in the text colour, invisible on the night sky).
+class LinkMark : public QObject
 {
-    QPalette palette = pane->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::Highlight, QColor(QLatin1String(look::Accent)));
-        palette.setColor(group, QPalette::HighlightedText, QColor(16, 16, 16));
+public:
+    explicit LinkMark(QTextBrowser *pane) : QObject(pane), m_pane(pane) { pane->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            // After the pane has moved its focus to the next link.
+            QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+        return false;
     }
-    pane->setPalette(palette);
-}
+
+private:
+    void update()
+    {
+        QList<QTextEdit::ExtraSelection> marks;
+        const QTextCursor cursor = m_pane->textCursor();
+        if (m_pane->hasFocus() && cursor.hasSelection() && cursor.charFormat().isAnchor()) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = cursor;
+            mark.format.setBackground(QColor(QLatin1String(look::Accent)));
+            mark.format.setForeground(QColor(16, 16, 16));
+            marks.append(mark);
+        }
+        m_pane->setExtraSelections(marks);
+    }
+
+    QTextBrowser *m_pane;
+};
 
 } // namespace
 
@@ -303,7 +334,7 @@ void prepare(QWidget *screen)
         if (!qobject_cast<QTextBrowser *>(edit) && !edit->isReadOnly())
             edit->setTabChangesFocus(true);
         if (auto *browser = qobject_cast<QTextBrowser *>(edit))
-            markLinks(browser);
+            new LinkMark(browser);
     }
     auto *tabThrough = new TabThrough(screen);
     const auto views = screen->findChildren<QGraphicsView *>();

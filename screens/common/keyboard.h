@@ -12,7 +12,7 @@ class QWidget;
 // - Return or Enter presses the focused button; nothing else presses a button, so Return in a
 //   text or picture pane never closes a screen (no button is a dialog's default button).
 // - A focused text or picture pane shows the amber focus mark; a focused link in a text pane
-//   is drawn in amber.
+//   is drawn amber.
 // - An editable text pane or a graphics view passes Tab on instead of keeping it (a browser
 //   pane keeps Tab for stepping through its links).
 namespace keyboard {

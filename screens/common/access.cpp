@@ -104,21 +104,127 @@ public:
     }
 };
 
-QAccessibleInterface *buttonFactory(const QString &className, QObject *object)
+// A text pane as the toolkit exposes it, with its language among the text attributes
+// ("language:ro-RO"), which is what a screen reader reads to choose its voice. Everything else is
+// the toolkit's own interface for the pane.
+class TextPaneAccessible : public QAccessibleInterface, public QAccessibleTextInterface
+{
+public:
+    explicit TextPaneAccessible(QAccessibleInterface *toolkit)
+        : m_toolkit(toolkit), m_toolkitId(QAccessible::uniqueId(toolkit))
+    {
+    }
+    ~TextPaneAccessible() override { QAccessible::deleteAccessibleInterface(m_toolkitId); }
+
+    bool isValid() const override { return m_toolkit->isValid(); }
+    QObject *object() const override { return m_toolkit->object(); }
+    QWindow *window() const override { return m_toolkit->window(); }
+    QVector<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        return m_toolkit->relations(match);
+    }
+    QAccessibleInterface *focusChild() const override { return m_toolkit->focusChild(); }
+    QAccessibleInterface *childAt(int x, int y) const override { return m_toolkit->childAt(x, y); }
+    QAccessibleInterface *parent() const override { return m_toolkit->parent(); }
+    QAccessibleInterface *child(int index) const override { return m_toolkit->child(index); }
+    int childCount() const override { return m_toolkit->childCount(); }
+    int indexOfChild(const QAccessibleInterface *child) const override { return m_toolkit->indexOfChild(child); }
+    QString text(QAccessible::Text kind) const override { return m_toolkit->text(kind); }
+    void setText(QAccessible::Text kind, const QString &text) override { m_toolkit->setText(kind, text); }
+    QRect rect() const override { return m_toolkit->rect(); }
+    QAccessible::Role role() const override { return m_toolkit->role(); }
+    QAccessible::State state() const override { return m_toolkit->state(); }
+    QColor foregroundColor() const override { return m_toolkit->foregroundColor(); }
+    QColor backgroundColor() const override { return m_toolkit->backgroundColor(); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return m_toolkit->interface_cast(type);
+    }
+
+    void selection(int index, int *start, int *end) const override { text()->selection(index, start, end); }
+    int selectionCount() const override { return text()->selectionCount(); }
+    void addSelection(int start, int end) override { text()->addSelection(start, end); }
+    void removeSelection(int index) override { text()->removeSelection(index); }
+    void setSelection(int index, int start, int end) override { text()->setSelection(index, start, end); }
+    int cursorPosition() const override { return text()->cursorPosition(); }
+    void setCursorPosition(int position) override { text()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return text()->text(start, end); }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *start, int *end) const override
+    {
+        return text()->textBeforeOffset(offset, boundary, start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *start, int *end) const override
+    {
+        return text()->textAfterOffset(offset, boundary, start, end);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start, int *end) const override
+    {
+        return text()->textAtOffset(offset, boundary, start, end);
+    }
+    int characterCount() const override { return text()->characterCount(); }
+    QRect characterRect(int offset) const override { return text()->characterRect(offset); }
+    int offsetAtPoint(const QPoint &point) const override { return text()->offsetAtPoint(point); }
+    void scrollToSubstring(int start, int end) override { text()->scrollToSubstring(start, end); }
+    QString attributes(int offset, int *start, int *end) const override
+    {
+        QString attributes = text()->attributes(offset, start, end);
+        if (const auto *pane = qobject_cast<const QWidget *>(object()))
+            attributes += QStringLiteral("language:%1;").arg(pane->locale().bcp47Name());
+        return attributes;
+    }
+
+private:
+    QAccessibleTextInterface *text() const { return m_toolkit->textInterface(); }
+
+    QAccessibleInterface *m_toolkit;
+    QAccessible::Id m_toolkitId;
+};
+
+bool makingToolkitInterface = false;
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("QPushButton")) {
         if (auto *button = qobject_cast<QPushButton *>(object))
             return new ButtonAccessible(button);
     }
+    if (!makingToolkitInterface &&
+        (className == QLatin1String("QTextEdit") || className == QLatin1String("QTextBrowser"))) {
+        // The toolkit's interface for the pane, made (and registered) by the toolkit itself.
+        makingToolkitInterface = true;
+        QAccessibleInterface *toolkit = QAccessible::queryAccessibleInterface(object);
+        makingToolkitInterface = false;
+        if (toolkit && toolkit->textInterface())
+            return new TextPaneAccessible(toolkit);
+    }
     return nullptr;
 }
 
+// Tried before the toolkit's own factories, which the application object installs.
 void installFactoryOnce()
 {
     static bool installed = false;
     if (!installed) {
-        QAccessible::installFactory(buttonFactory);
+        QAccessible::installFactory(factory);
         installed = true;
+    }
+}
+
+// The toolkit makes a widget's interface as soon as the widget is created while assistive
+// technology listens, before the screen's constructor gets here, and keeps it for the widget's
+// life: such an interface of a button or text pane is dropped, so that the next request makes
+// the one above.
+void replaceToolkitInterfaces(QWidget *screen)
+{
+    const auto widgets = screen->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (!qobject_cast<QPushButton *>(widget) && !qobject_cast<QTextEdit *>(widget))
+            continue;
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+        if (iface && !dynamic_cast<ButtonAccessible *>(iface) && !dynamic_cast<TextPaneAccessible *>(iface))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
     }
 }
 
@@ -313,6 +419,7 @@ void namePanes(QWidget *screen, Language language)
 void prepare(QWidget *screen, Language language)
 {
     installFactoryOnce();
+    replaceToolkitInterfaces(screen);
     screen->setProperty(LanguageProperty, static_cast<int>(language));
     // The screen's language: its widgets' locale, and the one a text pane reports.
     screen->setLocale(language == Language::Romanian ? QLocale(QLocale::Romanian, QLocale::Romania)

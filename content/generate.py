@@ -7,6 +7,7 @@
 A family writes its pictures into the bundle folder and the Romanian twins of those with words
 into its ro/ folder under the same names (showerscope_content/language.py).
     /usr/bin/python3 content/generate.py --icons packaging/icons   # the desktop icons
+    /usr/bin/python3 content/generate.py --descriptions screens/common/picture_descriptions.json
 """
 
 import argparse
@@ -57,6 +58,19 @@ def check_coverage(modules):
     return [f for f in ALL_FILES if f not in owner]
 
 
+def write_descriptions(modules, path):
+    """Collects every family's describe(): {picture: {"en": ..., "ro": ...}}, sorted, UTF-8."""
+    import json
+    descriptions = {}
+    for module in modules.values():
+        if hasattr(module, "describe"):
+            descriptions.update(module.describe())
+    with open(path, "w", encoding="utf-8", newline="\n") as out:
+        json.dump(descriptions, out, ensure_ascii=False, indent=1, sort_keys=True)
+        out.write("\n")
+    print(f"descriptions: {len(descriptions)} pictures in {path}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
     parser.add_argument("families", nargs="*", help="families to regenerate (default: all)")
@@ -64,6 +78,9 @@ def main():
                         help="folder to write into (default: the bundle, resources/)")
     parser.add_argument("--strict", action="store_true",
                         help="fail when a figure has text too small or faint where it is shown")
+    parser.add_argument("--descriptions", metavar="FILE",
+                        help="write the figures' descriptions for assistive technology (English and "
+                             "Romanian, JSON) into FILE and stop")
     parser.add_argument("--icons", metavar="DIR",
                         help="write the desktop icons (not part of the bundle) into DIR and stop")
     args = parser.parse_args()
@@ -73,6 +90,9 @@ def main():
         print(f"icons: {len(chrome.DESKTOP_ICON_SIZES) + 1} files in {args.icons}")
         return
     modules = family_modules()
+    if args.descriptions:
+        write_descriptions(modules, os.path.abspath(args.descriptions))
+        return
     missing = check_coverage(modules)
     if missing:
         print(f"note: no family makes {len(missing)} catalogue files: {', '.join(missing[:8])}...")

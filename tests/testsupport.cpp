@@ -113,13 +113,7 @@ QMovie *movieOf(QGraphicsView *view)
 {
     if (!view || !view->scene())
         return nullptr;
-    const auto items = view->scene()->items();
-    for (QGraphicsItem *item : items) {
-        auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item);
-        if (auto *label = proxy ? qobject_cast<QLabel *>(proxy->widget()) : nullptr)
-            return label->movie();
-    }
-    return nullptr;
+    return view->scene()->findChild<QMovie *>();
 }
 
 QString shownText(const QString &textPath)

@@ -22,7 +22,7 @@ std::unique_ptr<QDialog> shownScreen(const QString &className);
 // What a text pane shows after loading the bundle text (the document folds a few characters).
 QString shownText(const QString &textPath);
 
-// The movie an animation pane plays (scene -> proxy widget -> label -> movie), or nullptr.
+// The movie an animation pane plays (a child of its scene), or nullptr.
 QMovie *movieOf(QGraphicsView *view);
 
 // Records every click sound and every event a test wants to order against it.

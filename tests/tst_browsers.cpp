@@ -13,7 +13,7 @@
 #include "ro/simulations.h"
 
 #include <QCheckBox>
-#include <QGraphicsProxyWidget>
+#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGridLayout>
@@ -72,12 +72,8 @@ QString shown(QGraphicsView *view)
     QGraphicsScene *scene = view->scene();
     if (!scene)
         return QString();
-    for (QGraphicsItem *item : scene->items()) {
-        if (auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(item)) {
-            auto *label = qobject_cast<QLabel *>(proxy->widget());
-            return label && label->movie() ? label->movie()->fileName() : QStringLiteral("?");
-        }
-    }
+    if (const QMovie *movie = scene->findChild<QMovie *>())
+        return movie->fileName();
     return selection::shownResource(view);
 }
 
@@ -109,12 +105,15 @@ int liveScenes()
     return count;
 }
 
+// Movies belong to the scenes they play in.
 int runningMovies()
 {
     int count = 0;
     for (QWidget *widget : QApplication::allWidgets()) {
-        for (QMovie *movie : widget->findChildren<QMovie *>(QString(), Qt::FindDirectChildrenOnly))
-            count += movie->state() == QMovie::Running;
+        for (QGraphicsScene *scene : widget->findChildren<QGraphicsScene *>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QMovie *movie : scene->findChildren<QMovie *>(QString(), Qt::FindDirectChildrenOnly))
+                count += movie->state() == QMovie::Running;
+        }
     }
     return count;
 }
@@ -341,11 +340,12 @@ void TestBrowsers::zenithPress()
         QVERIFY2(view->viewport()->rect().adjusted(-1, -1, 1, 1).contains(onScreen),
                  qPrintable(QStringLiteral("%1x%2").arg(onScreen.width()).arg(onScreen.height())));
         if (animated(screen)) {
-            auto *proxy = qgraphicsitem_cast<QGraphicsProxyWidget *>(scene->items().value(0));
-            QVERIFY(proxy);
-            auto *label = qobject_cast<QLabel *>(proxy->widget());
-            QCOMPARE(label->movie()->state(), QMovie::Running);
-            QCOMPARE(label->size(), label->movie()->frameRect().size()); // the whole frame, not cropped
+            auto *frame = qgraphicsitem_cast<QGraphicsPixmapItem *>(scene->items().value(0));
+            QVERIFY(frame);
+            const QMovie *movie = scene->findChild<QMovie *>();
+            QVERIFY(movie);
+            QCOMPARE(movie->state(), QMovie::Running);
+            QCOMPARE(frame->pixmap().size(), movie->frameRect().size()); // the whole frame, not cropped
         }
     }
 }

@@ -37,13 +37,7 @@ namespace {
 
 QMovie *movieOf(QGraphicsScene *scene)
 {
-    for (QGraphicsItem *item : scene->items()) {
-        if (auto *proxy = dynamic_cast<QGraphicsProxyWidget *>(item)) {
-            if (auto *label = qobject_cast<QLabel *>(proxy->widget()))
-                return label->movie();
-        }
-    }
-    return nullptr;
+    return scene->findChild<QMovie *>();
 }
 
 // The scene rectangle as it lands in the viewport.

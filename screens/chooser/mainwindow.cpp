@@ -9,12 +9,14 @@
 #include "ro/menu.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 void openMenu(MenuLanguage language)
 {
     // The toolkit's own dialogs (the save dialog, message boxes) and the pictures speak the
-    // menu's language.
+    // menu's language, and so does the locale an accessibility bridge reports for the
+    // application (a screen reader's cue for its voice).
     const QString lang = language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro");
     installToolkitTranslation(lang);
     usePictureLanguage(lang);

@@ -1,5 +1,7 @@
 #include "graphlabels.h"
 
+#include "access.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QImageReader>
@@ -152,6 +154,7 @@ void placeProfilePage(QWidget *page)
         if (!label)
             continue;
         Job job{label, QString::fromUtf8(entry.picture), label->size()};
+        access::describePicture(label, job.picture);
         if (QRect(label->mapTo(page, QPoint(0, 0)), label->size()).intersects(firstView))
             now.push_back(job);
         else

@@ -58,6 +58,12 @@ QString markedButton(const QString &objectName)
            QStringLiteral(":checked\n{\nborder-image: url(:un2.png);\ncolor: %1;\n}\n").arg(QLatin1String(Accent));
 }
 
+QString paneFocusMark()
+{
+    return QStringLiteral("QFrame { border: 3px solid %1; border-radius: 3px; background: transparent; }")
+        .arg(QLatin1String(Accent));
+}
+
 QString hintStyleSheet()
 {
     return QStringLiteral("color: white; background-color: rgba(8, 16, 36, 215); "

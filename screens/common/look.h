@@ -21,6 +21,9 @@ void install();
 // button's normal and hover faces).
 QString markedButton(const QString &objectName);
 
+// The amber frame laid over a focused text or picture pane.
+QString paneFocusMark();
+
 // The look of a hint shown over a pane (white on a dark, amber-edged panel).
 QString hintStyleSheet();
 

@@ -14,8 +14,8 @@ void open()
 {
     QWidget *opener = fit::currentOpener();
     Screen screen(nullptr);
-    keyboard::prepare(&screen);
     fit::toScreen(&screen, opener);
+    keyboard::prepare(&screen);
     screen.setModal(true);
     screen.exec();
 }

@@ -1,5 +1,6 @@
 #include "panes.h"
 
+#include "access.h"
 #include "sound.h"
 #include "textpane.h"
 
@@ -8,7 +9,6 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
-#include <QLabel>
 #include <QMovie>
 #include <QPixmap>
 
@@ -32,7 +32,7 @@ void present(QGraphicsView *view, QGraphicsScene *scene, Fit fitMode, QGraphicsV
     if (fitMode != Fit::Natural)
         fit(view);
     if (previous && previous != scene && previous->property("showerscope.paneScene").toBool())
-        delete previous; // also releases its proxy, label and movie
+        delete previous; // also releases its items and movie
 }
 
 } // namespace
@@ -48,6 +48,7 @@ QGraphicsScene *showPicture(QGraphicsView *view, const QString &picturePath, Fit
     if (fitMode != Fit::Fitted)
         scene->setSceneRect(QRectF(0, 0, pixmap.width(), pixmap.height()));
     present(view, scene, fitMode, owner);
+    access::describePicture(view, picturePath);
     return scene;
 }
 
@@ -57,15 +58,17 @@ QGraphicsScene *showMovie(QGraphicsView *view, const QString &gifPath, Fit fitMo
     if (!owner)
         owner = view;
     QGraphicsScene *scene = newScene(owner);
-    auto *label = new QLabel; // the scene's proxy takes it
-    auto *movie = new QMovie(gifPath, QByteArray(), label);
-    label->setMovie(movie);
+    // The movie belongs to the scene and draws its frames into a picture item: no widget of its
+    // own, so nothing but the pane shows up to assistive technology.
+    auto *movie = new QMovie(gifPath, QByteArray(), scene);
+    movie->setObjectName(QStringLiteral("paneMovie"));
+    QGraphicsPixmapItem *frame = scene->addPixmap(QPixmap());
+    QObject::connect(movie, &QMovie::frameChanged, scene,
+                     [movie, frame] { frame->setPixmap(movie->currentPixmap()); });
     movie->start();
-    // Sized to the frame before the proxy adopts it: an unsized label would get adjustSize(),
-    // which caps a window at two thirds of the screen and would crop the animation.
-    label->resize(label->sizeHint());
-    scene->addWidget(label);
+    frame->setPixmap(movie->currentPixmap());
     present(view, scene, fitMode, owner);
+    access::describePicture(view, gifPath);
     return scene;
 }
 

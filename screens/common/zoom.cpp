@@ -4,6 +4,7 @@
 
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QVariant>
 #include <QWheelEvent>
@@ -43,7 +44,42 @@ int wheelDelta(const QWheelEvent *event)
     return qAbs(angle.x()) > qAbs(angle.y()) ? angle.x() : angle.y();
 }
 
+// Turns +, - and 0 on a view into zoom steps.
+class KeyZoom : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        auto *view = static_cast<QGraphicsView *>(watched);
+        const QPointF centre(view->viewport()->width() / 2.0, view->viewport()->height() / 2.0);
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomAt(view, 1, centre);
+            return true;
+        case Qt::Key_Minus:
+            zoomAt(view, -1, centre);
+            return true;
+        case Qt::Key_0:
+            fit(view);
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
+
+void enableKeyZoom(QGraphicsView *view)
+{
+    view->installEventFilter(new KeyZoom(view));
+}
 
 void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint)
 {

@@ -20,4 +20,8 @@ void zoomAt(QGraphicsView *view, int delta, const QPointF &viewportPoint);
 // viewport, about the viewport's centre otherwise.
 void wheelZoom(QGraphicsView *view, const QWheelEvent *event);
 
+// Keyboard zoom of a focused image pane: "+" (or "=") zooms in and "-" zooms out by one wheel
+// step about the viewport's centre, "0" fits the whole picture again.
+void enableKeyZoom(QGraphicsView *view);
+
 } // namespace pane

@@ -2,12 +2,14 @@
 
 #include "ui_comparison.h"
 
+#include "common/access.h"
 #include "common/selection.h"
 
 Dialog12::Dialog12(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog12)
 {
     ui->setupUi(this);
     selection::prepare(this, Language::English, {ui->graphicsView, ui->graphicsView_2});
+    access::prepare(this, Language::English);
 }
 
 Dialog12::~Dialog12()

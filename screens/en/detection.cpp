@@ -2,11 +2,13 @@
 
 #include "ui_detection.h"
 
+#include "common/access.h"
 #include "common/sound.h"
 
 Dialog4::Dialog4(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog4)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::English);
 }
 
 Dialog4::~Dialog4()

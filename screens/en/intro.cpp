@@ -2,6 +2,7 @@
 
 #include "ui_intro.h"
 
+#include "common/access.h"
 #include "common/panes.h"
 #include "common/sound.h"
 
@@ -17,6 +18,7 @@ Dialog8::Dialog8(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog8)
                     &hiddenOwner);
     pane::showMovie(ui->graphicsView_4, QStringLiteral(":/Compton_Scattering.gif"),
                     pane::Fit::Natural, &hiddenOwner);
+    access::prepare(this, Language::English);
 }
 
 Dialog8::~Dialog8()

@@ -2,6 +2,7 @@
 
 #include "ui_media.h"
 
+#include "common/access.h"
 #include "common/captionedmovie.h"
 #include "common/links.h"
 #include "common/sound.h"
@@ -9,6 +10,7 @@
 Dialog2::Dialog2(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog2)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::English);
 }
 
 Dialog2::~Dialog2()

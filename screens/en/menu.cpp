@@ -2,6 +2,7 @@
 
 #include "ui_menu.h"
 
+#include "common/access.h"
 #include "common/modal.h"
 #include "en/credits.h"
 #include "en/detection.h"
@@ -14,6 +15,7 @@
 Dialog::Dialog(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::English);
 }
 
 Dialog::~Dialog()

@@ -2,6 +2,7 @@
 
 #include "ui_properties.h"
 
+#include "common/access.h"
 #include "common/exportimage.h"
 #include "common/marking.h"
 #include "common/modal.h"
@@ -14,6 +15,7 @@ Dialog1::Dialog1(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog1)
     ui->setupUi(this);
     marking::keepLastPressedMarked(
         this, {ui->pushButton_2, ui->pushButton_4, ui->pushButton_5, ui->pushButton_6, ui->pushButton_7});
+    access::prepare(this, Language::English);
 }
 
 Dialog1::~Dialog1()

@@ -2,6 +2,7 @@
 
 #include "ui_references.h"
 
+#include "common/access.h"
 #include "common/look.h"
 #include "common/sound.h"
 
@@ -9,6 +10,7 @@ Dialog6::Dialog6(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog6)
 {
     ui->setupUi(this);
     look::fitWidePicture(ui->textBrowser);
+    access::prepare(this, Language::English);
 }
 
 Dialog6::~Dialog6()

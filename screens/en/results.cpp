@@ -2,6 +2,7 @@
 
 #include "ui_results.h"
 
+#include "common/access.h"
 #include "common/modal.h"
 #include "en/comparison.h"
 #include "en/simulations.h"
@@ -15,6 +16,7 @@ Dialog10::Dialog10(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog10)
     ui->label_4->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
     ui->label_5->setPixmap(QPixmap(QStringLiteral(":/logo2.png")));
     ui->label_6->setPixmap(QPixmap(QStringLiteral(":/logo3.png")));
+    access::prepare(this, Language::English);
 }
 
 Dialog10::~Dialog10()

@@ -2,12 +2,14 @@
 
 #include "ui_simulations.h"
 
+#include "common/access.h"
 #include "common/selection.h"
 
 Dialog11::Dialog11(QWidget *parent) : QDialog(parent), ui(new Ui::Dialog11)
 {
     ui->setupUi(this);
     selection::prepare(this, Language::English, {ui->graphicsView, ui->graphicsView_2});
+    access::prepare(this, Language::English);
 }
 
 Dialog11::~Dialog11()

@@ -2,12 +2,14 @@
 
 #include "ui_comparison.h"
 
+#include "common/access.h"
 #include "common/selection.h"
 
 Dialogr12r::Dialogr12r(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr12r)
 {
     ui->setupUi(this);
     selection::prepare(this, Language::Romanian, {ui->graphicsView, ui->graphicsView_2});
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr12r::~Dialogr12r()

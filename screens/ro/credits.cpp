@@ -2,11 +2,13 @@
 
 #include "ui_credits.h"
 
+#include "common/access.h"
 #include "common/sound.h"
 
 Dialogr6::Dialogr6(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr6)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr6::~Dialogr6()

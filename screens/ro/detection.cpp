@@ -2,11 +2,13 @@
 
 #include "ui_detection.h"
 
+#include "common/access.h"
 #include "common/sound.h"
 
 Dialogr4::Dialogr4(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr4)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr4::~Dialogr4()

@@ -2,6 +2,7 @@
 
 #include "ui_intro.h"
 
+#include "common/access.h"
 #include "common/panes.h"
 #include "common/sound.h"
 
@@ -17,6 +18,7 @@ Dialogr5::Dialogr5(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr5)
                     pane::Fit::Natural, &hiddenOwner);
     pane::showMovie(ui->graphicsView_4, QStringLiteral(":/Bremsstrahlung.gif"), pane::Fit::Natural,
                     &hiddenOwner);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr5::~Dialogr5()

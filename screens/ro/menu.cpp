@@ -2,6 +2,7 @@
 
 #include "ui_menu.h"
 
+#include "common/access.h"
 #include "common/modal.h"
 #include "ro/credits.h"
 #include "ro/detection.h"
@@ -14,6 +15,7 @@
 Dialogr::Dialogr(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr)
 {
     ui->setupUi(this);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr::~Dialogr()

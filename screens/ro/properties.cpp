@@ -2,6 +2,7 @@
 
 #include "ui_properties.h"
 
+#include "common/access.h"
 #include "common/exportimage.h"
 #include "common/marking.h"
 #include "common/modal.h"
@@ -13,6 +14,7 @@ Dialogr1::Dialogr1(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr1)
     ui->setupUi(this);
     marking::keepLastPressedMarked(
         this, {ui->pushButton, ui->pushButton_2, ui->pushButton_3, ui->pushButton_4, ui->pushButton_7});
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr1::~Dialogr1()

@@ -2,6 +2,7 @@
 
 #include "ui_radio.h"
 
+#include "common/access.h"
 #include "common/exportimage.h"
 #include "common/marking.h"
 #include "common/modal.h"
@@ -12,6 +13,7 @@ Dialogr2::Dialogr2(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr2)
 {
     ui->setupUi(this);
     marking::keepLastPressedMarked(this, {ui->pushButton, ui->pushButton_2});
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr2::~Dialogr2()

@@ -2,6 +2,7 @@
 
 #include "ui_references.h"
 
+#include "common/access.h"
 #include "common/look.h"
 #include "common/sound.h"
 
@@ -9,6 +10,7 @@ Dialogr7::Dialogr7(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr7)
 {
     ui->setupUi(this);
     look::fitWidePicture(ui->textBrowser);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr7::~Dialogr7()

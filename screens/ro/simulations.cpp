@@ -2,12 +2,14 @@
 
 #include "ui_simulations.h"
 
+#include "common/access.h"
 #include "common/selection.h"
 
 Dialogr11::Dialogr11(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr11)
 {
     ui->setupUi(this);
     selection::prepare(this, Language::Romanian, {ui->graphicsView, ui->graphicsView_2});
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr11::~Dialogr11()

@@ -2,6 +2,7 @@
 
 #include "ui_vxb.h"
 
+#include "common/access.h"
 #include "common/exportimage.h"
 #include "common/marking.h"
 #include "common/panes.h"
@@ -16,6 +17,8 @@ Dialogr9::Dialogr9(QWidget *parent) : QDialog(parent), ui(new Ui::Dialogr9)
     marking::keepLastPressedMarked(this, {ui->pushButton_2, ui->pushButton_3, ui->pushButton_4,
                                           ui->pushButton_6, ui->pushButton_7, ui->pushButton_8,
                                           ui->pushButton_9, ui->pushButton_10});
+    pane::enableKeyZoom(ui->graphicsView);
+    access::prepare(this, Language::Romanian);
 }
 
 Dialogr9::~Dialogr9()

@@ -895,3 +895,59 @@ def draw_all(out_dir, lang):
     frames, durations = shower_development_frames(lang)
     save_gif(frames, language.path(out_dir, "test.gif", lang), durations, colours=256)
     save_gif(radio_flash_frames(lang), language.path(out_dir, "url.gif", lang), 90, colours=256)
+
+
+# Descriptions for assistive technology: what each animation or picture shows, with its main
+# numbers, from the same models the frames draw.
+
+def describe():
+    from ..describing import decimal
+    theta = np.radians(COMPTON_THETA_DEG)
+    e_out = float(processes.compton_scattered_energy_mev(COMPTON_ENERGY_MEV, theta))
+    phi = float(np.degrees(processes.compton_electron_angle(COMPTON_ENERGY_MEV, theta)))
+    ground_km = atmosphere.OBSERVATORY_ALTITUDE_M / 1000.0
+    e_in_en, e_out_en = f"{COMPTON_ENERGY_MEV:.3f}", f"{e_out:.3f}"
+    e_in_ro, e_out_ro = decimal(COMPTON_ENERGY_MEV, 3, "ro"), decimal(e_out, 3, "ro")
+    return {
+        "Pair_Production.gif": {
+            "en": "Animation of pair production: a high-energy photon passes close to an atomic nucleus and "
+                  "turns into an electron and a positron, which fly apart.",
+            "ro": "Animație a producerii de perechi: un foton de energie mare trece aproape de un nucleu atomic și "
+                  "se transformă într-un electron și un pozitron, care se depărtează."},
+        "Photoelectric_Effect.gif": {
+            "en": "Animation of the photoelectric effect: a photon is absorbed by an atom and knocks an electron "
+                  "out of its inner shell.",
+            "ro": "Animație a efectului fotoelectric: un foton este absorbit de un atom și scoate un electron din "
+                  "pătura sa interioară."},
+        "Compton_Scattering.gif": {
+            "en": f"Animation of Compton scattering: a {e_in_en} MeV photon hits a free electron and leaves at "
+                  f"{COMPTON_THETA_DEG:.0f}° with {e_out_en} MeV and a longer wavelength, while the electron "
+                  f"recoils at {phi:.0f}°.",
+            "ro": f"Animație a împrăștierii Compton: un foton de {e_in_ro} MeV lovește un electron liber și pleacă "
+                  f"sub {COMPTON_THETA_DEG:.0f}° cu {e_out_ro} MeV și o lungime de undă mai mare, iar electronul "
+                  f"se abate sub {phi:.0f}°."},
+        "Bremsstrahlung.gif": {
+            "en": "Animation of bremsstrahlung: an electron is deflected by the electric field of a nucleus, "
+                  "emits a photon and moves on more slowly.",
+            "ro": "Animație a radiației de frânare: un electron este deviat de câmpul electric al unui nucleu, "
+                  "emite un foton și își continuă drumul mai încet."},
+        "KCDC-EAS.png": {
+            "en": "Diagram of an extensive air shower: a primary cosmic ray strikes an air nucleus at about 20 km; "
+                  "the nucleonic, meson and electromagnetic components grow downwards towards the ground.",
+            "ro": "Diagrama unei jerbe atmosferice extinse: un raz cosmic primar lovește un nucleu din aer la "
+                  "aproximativ 20 km; componentele nucleonică, mezonică și electromagnetică se dezvoltă în jos, "
+                  "spre sol."},
+        "test.gif": {
+            "en": f"Animation of a shower of 10¹⁵ eV growing from its first interaction, at about "
+                  f"{SHOWER_FIRST_DEPTH:.0f} g/cm², down to the ground at {decimal(ground_km, 1, 'en')} km: its "
+                  "particle tracks branch out and spread sideways as it falls.",
+            "ro": f"Animație a unei jerbe de 10¹⁵ eV care crește de la prima interacție, la aproximativ "
+                  f"{SHOWER_FIRST_DEPTH:.0f} g/cm², până la sol, la {decimal(ground_km, 1, 'ro')} km: urmele "
+                  "particulelor se ramifică și se lărgesc pe măsură ce coboară."},
+        "url.gif": {
+            "en": f"Animation of the radio flash of a shower: the shower front reaches the ground and antennas "
+                  f"{ANTENNA_SPACING_M:.0f} m apart light up, brightest near a ring {RING_M:.0f} m from the axis.",
+            "ro": f"Animație a fulgerului radio al unei jerbe: frontul jerbei ajunge la sol și antenele aflate la "
+                  f"{ANTENNA_SPACING_M:.0f} m una de alta se aprind, cel mai puternic lângă un inel la "
+                  f"{RING_M:.0f} m de axă."},
+    }

@@ -447,3 +447,48 @@ def generate(out_dir):
                 output.save_gif(_pol_frames(shower, particle, lang),
                                 language.path(out_dir, f"pol_{short}_z{z}.gif", lang), FRAME_MS,
                                 colours=48, keep=[POL_ARROW[:3], POL_VERTICAL[:3]])
+
+
+# Descriptions for assistive technology: what each animation shows, with its main numbers, from
+# the same showers the animations draw.
+
+RO_NAMES = {"proton": "Proton", "iron": "Fier"}
+
+
+def describe():
+    from ..describing import decimal
+    stations = radio.station_positions()
+    out = {}
+    for short, particle in PARTICLES.items():
+        for z in ZENITHS:
+            shower = browser_shower(particle, z)
+            field = shower.field(stations)
+            peak = float(np.linalg.norm(field, axis=-1).max()) * 1e6
+            arrival = shower.arrival_time_ns(stations)
+            spread = float(arrival.max() - arrival.min())
+            component = float(np.abs(field).max()) * 1e6
+            head_en = (f"{particle} shower of 10¹⁸ eV at zenith {z}°, arriving from azimuth "
+                       f"{shower.azimuth_deg:.0f}° (north-east), over a {len(stations)}-station radio array: "
+                       f"maximum at {shower.xmax:.0f} g/cm², {shower.height_xmax_m / 1e3:.1f} km high and "
+                       f"{shower.distance_m / 1e3:.1f} km from the core; Cherenkov ring radius {shower.ring_m:.0f} m")
+            head_ro = (f"Jerbă de {RO_NAMES[particle].lower()} de 10¹⁸ eV la unghiul zenital {z}°, sosită din "
+                       f"azimutul {shower.azimuth_deg:.0f}° (nord-est), deasupra unei rețele radio de "
+                       f"{len(stations)} de stații: maximul la {shower.xmax:.0f} g/cm², la "
+                       f"{decimal(shower.height_xmax_m / 1e3, 1, 'ro')} km înălțime și "
+                       f"{decimal(shower.distance_m / 1e3, 1, 'ro')} km de centrul jerbei; raza inelului "
+                       f"Cherenkov {shower.ring_m:.0f} m")
+            out[f"ampt_{short}_z{z}.gif"] = {
+                "en": f"Animation of a {head_en}. The shower front sweeps over the stations; each station's "
+                      f"marker grows with its peak field, largest {peak:.0f} µV/m, and is coloured by arrival "
+                      f"time, over {spread:.0f} ns.",
+                "ro": f"Animație: {head_ro}. Frontul jerbei trece peste stații; marcajul fiecărei stații crește "
+                      f"cu câmpul maxim, cel mai mare {peak:.0f} µV/m, și este colorat după timpul de sosire, pe "
+                      f"{spread:.0f} ns."}
+            out[f"pol_{short}_z{z}.gif"] = {
+                "en": f"Animation of a {head_en}. As the front passes, arrows at each station show the East-West, "
+                      f"North-South and vertical components of the electric field; the longest is "
+                      f"{component:.0f} µV/m.",
+                "ro": f"Animație: {head_ro}. Pe măsură ce frontul trece, săgețile de la fiecare stație arată "
+                      f"componentele Est-Vest, Nord-Sud și verticală ale câmpului electric; cea mai lungă are "
+                      f"{component:.0f} µV/m."}
+    return out

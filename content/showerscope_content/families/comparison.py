@@ -310,3 +310,64 @@ def generate(out_dir):
             ratio_figure(particle, z, table,
                          os.path.join(out_dir, f"GEOM_ASK_EW_VS_NS_Zen{z}_{suffix}.png"))
             mean_figure(particle, z, table, os.path.join(out_dir, f"mean_{z}{mean_suffix}.png"))
+
+
+# Descriptions for assistive technology: what each graph shows, with its main numbers, from the
+# same events the graphs draw.
+
+RO_PARTICLE = {"proton": "proton", "iron": "fier"}
+
+
+def _log_numbers(table):
+    xs = [_log_ratio(event["full"]) for event in table]
+    ys = [_log_ratio(event["vxb"]) for event in table]
+    x, y = np.concatenate(xs), np.concatenate(ys)
+    east_west = np.concatenate([np.full(len(v), abs(np.sin(np.radians(e["azimuth"]))) < 0.9)
+                                for v, e in zip(xs, table)])
+    off_line = np.abs(x - y)
+    return len(x), float(np.median(off_line[~east_west])), float(np.median(off_line[east_west]))
+
+
+def describe():
+    from ..describing import decimal
+    out = {}
+    for particle, (suffix, mean_suffix, name) in PARTICLES.items():
+        ro = RO_PARTICLE[particle]
+        for z in ZENITHS:
+            table = event_table(particle, z)
+            antennas, north_south, others = _log_numbers(table)
+            out[f"LOG_COREAS_VS_LOG_VXB_Zenith{z}_{suffix}.png"] = {
+                "en": f"Scatter graph for {particle} showers at zenith {z}°, 8 events, {antennas} antennas: the "
+                      "logarithm of the North-South to East-West ratio in the v × B model against the full model, "
+                      "coloured by arrival azimuth; the median distance from the 1 : 1 line is "
+                      f"{north_south:.2f} for events from North and South and {others:.2f} for the others.",
+                "ro": f"Grafic de puncte pentru jerbe de {ro} la unghiul zenital {z}°, 8 evenimente, {antennas} de "
+                      "antene: logaritmul raportului Nord-Sud / Est-Vest în modelul v × B în funcție de modelul "
+                      "complet, colorat după azimutul de sosire; distanța mediană față de dreapta 1 : 1 este "
+                      f"{decimal(north_south, 2, 'ro')} pentru evenimentele din Nord și Sud și "
+                      f"{decimal(others, 2, 'ro')} pentru celelalte."}
+            medians = []
+            for event in table:
+                ratio = radio.ns_over_ew(event["full"]) / radio.ns_over_ew(event["vxb"])
+                medians.append((event["azimuth"], float(np.median(ratio))))
+            far = max(medians, key=lambda m: abs(np.log(m[1])))
+            out[f"GEOM_ASK_EW_VS_NS_Zen{z}_{suffix}.png"] = {
+                "en": f"Graph of the ratio of the full model's NS/EW to the v × B model's against arrival azimuth "
+                      f"for {particle} showers at zenith {z}°, on a logarithmic scale around 1, where the models agree: "
+                      f"the event median furthest from 1 is {far[1]:.2g}, at azimuth {far[0]:.0f}°.",
+                "ro": f"Graficul raportului dintre NS/EW al modelului complet și cel al modelului v × B în funcție "
+                      f"de azimutul de sosire, pentru jerbe de {ro} la unghiul zenital {z}°, pe scară logaritmică "
+                      f"în jurul lui 1, unde modelele sunt de acord: mediana de eveniment cea mai depărtată de 1 este "
+                      f"{far[1]:.2g}".replace(".", ",") + f", la azimutul {far[0]:.0f}°."}
+            shares = {c: np.mean([radio.channel_percentages(event["full"])[:, i].mean() for event in table])
+                      for i, c in enumerate(("EW", "NS", "V"))}
+            out[f"mean_{z}{mean_suffix}.png"] = {
+                "en": f"Graph of each polarisation channel's share of the signal against arrival azimuth for "
+                      f"{particle} showers at zenith {z}°, 8 events, full model and v × B model: over all "
+                      f"directions East-West carries {shares['EW']:.0f}%, North-South {shares['NS']:.0f}% and "
+                      f"vertical {shares['V']:.0f}% of the full model's signal on average.",
+                "ro": f"Graficul ponderii fiecărui canal de polarizare în semnal în funcție de azimutul de sosire, "
+                      f"pentru jerbe de {ro} la unghiul zenital {z}°, 8 evenimente, modelul complet și modelul "
+                      f"v × B: pe toate direcțiile, Est-Vest duce în medie {shares['EW']:.0f}%, Nord-Sud "
+                      f"{shares['NS']:.0f}% și verticala {shares['V']:.0f}% din semnalul modelului complet."}
+    return out

@@ -401,3 +401,89 @@ def _draw(out_dir, lang):
     _sizes_figure(out_dir, "comp_fier_proton_ne_nmu-1.png", at_1e19, lang)
     _introduction_figure(out_dir, "Proton&Fier_scala_logaritmica.png", at_1e19, lang)
     _comparison_figure(out_dir, "Proton_Fier_scala_logaritmica.png", at_1e19, lang)
+
+
+# Descriptions for assistive technology: what each figure shows, with its main numbers, from the
+# same ensembles the figures draw.
+
+RO_PRIMARY = {"proton": "proton", "iron": "fier"}
+RO_COMPONENT = {"electrons": "electroni", "muons": "miuoni", "hadrons": "hadroni"}
+
+
+def _count(value, language):
+    from ..describing import count
+    return count(value, language)
+
+
+def _xmax_words(ensemble):
+    return float(ensemble.x_max.mean()), float(ensemble.x_max.std())
+
+
+def describe():
+    at_1e19 = {p: _ensemble(p) for p in ("proton", "iron")}
+    ground = float(longitudinal.ground_slant_depth(PROFILE_ZENITH_DEG))
+    (xp, sp), (xi, si) = _xmax_words(at_1e19["proton"]), _xmax_words(at_1e19["iron"])
+    common_en = (f"{N_SHOWERS} showers per primary at 10¹⁹ eV and zenith 60°; the maximum lies at "
+                 f"{xp:.0f} g/cm² for proton (spread {sp:.0f}) and {xi:.0f} g/cm² for iron (spread {si:.0f}); "
+                 f"the ground is at {ground:.0f} g/cm².")
+    common_ro = (f"{N_SHOWERS} de jerbe pentru fiecare primar la 10¹⁹ eV și unghi zenital 60°; maximul este la "
+                 f"{xp:.0f} g/cm² pentru proton (împrăștiere {sp:.0f}) și la {xi:.0f} g/cm² pentru fier "
+                 f"(împrăștiere {si:.0f}); solul este la {ground:.0f} g/cm².")
+    out = {}
+    for component in longitudinal.COMPONENTS:
+        name = COMPONENT_NAME[component]
+        out[f"Profile_{component}_(proton-E19).png"] = {
+            "en": f"Longitudinal profiles of {component} against slant depth, proton and iron: {common_en}",
+            "ro": f"Profile longitudinale ale numărului de {RO_COMPONENT[component]} în funcție de adâncimea "
+                  f"oblică, proton și fier: {common_ro}"}
+        sizes = []
+        for energy in longitudinal.ENERGIES_EV:
+            for primary in ("proton", "iron"):
+                sizes.append(float(longitudinal.mean_size_at_maximum(component, primary, energy)))
+        out[f"{name}_distribution(proton_Iron-E19-E20-E21).png"] = {
+            "en": f"Mean {component} profiles of proton and iron showers at 10¹⁹, 10²⁰ and 10²¹ eV: "
+                  f"the size at maximum grows from {_count(min(sizes), 'en')} to {_count(max(sizes), 'en')} "
+                  f"particles with energy.",
+            "ro": f"Profile medii ale numărului de {RO_COMPONENT[component]} pentru jerbe de proton și fier la "
+                  f"10¹⁹, 10²⁰ și 10²¹ eV: mărimea la maxim crește cu energia de la {_count(min(sizes), 'ro')} la "
+                  f"{_count(max(sizes), 'ro')} de particule."}
+    zenith_names = {
+        ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",
+        ("proton", "muons"): "Profile_Muons_(proton-E19-zenith-dependency).png",
+        ("proton", "hadrons"): "Profile_Hadrons_(proton-E19-zenith-dependency).png",
+        ("iron", "electrons"): "Profile_electrons_(iron-E19-zenith-dependency).png",
+        ("iron", "muons"): "Profile_muons_(iron-E19-zenith-dependency).png",
+        ("iron", "hadrons"): "Profile_hadrons_(iron-E19-zenith-dependency).png",
+    }
+    grounds = [float(longitudinal.ground_slant_depth(z)) for z in ZENITHS_DEG]
+    zeniths = ", ".join(f"{z}°" for z in ZENITHS_DEG)
+    for (primary, component), name in zenith_names.items():
+        out[name] = {
+            "en": f"Mean {component} profile of {primary} showers at 10¹⁹ eV for zenith angles {zeniths}: "
+                  f"the profile is the same in slant depth, but the ground moves from {grounds[0]:.0f} to "
+                  f"{grounds[-1]:.0f} g/cm², so inclined showers reach it much older.",
+            "ro": f"Profilul mediu al numărului de {RO_COMPONENT[component]} pentru jerbe de {RO_PRIMARY[primary]} "
+                  f"la 10¹⁹ eV, la unghiurile zenitale {zeniths}: profilul este același în adâncime oblică, dar "
+                  f"solul se mută de la {grounds[0]:.0f} la {grounds[-1]:.0f} g/cm², așa că jerbele înclinate "
+                  f"ajung la el mult mai bătrâne."}
+    ratio = float(longitudinal.iron_proton_muon_ratio(1e19))
+    ne = {p: float(e.n_max["electrons"].mean()) for p, e in at_1e19.items()}
+    nmu = {p: float(e.n_max["muons"].mean()) for p, e in at_1e19.items()}
+    out["comp_fier_proton_ne_nmu-1.png"] = {
+        "en": f"Muons against electrons at the shower maximum, {N_SHOWERS} proton and {N_SHOWERS} iron showers at "
+              f"10¹⁹ eV: on average {_count(ne['proton'], 'en')} electrons and {_count(nmu['proton'], 'en')} muons for proton, "
+              f"{_count(ne['iron'], 'en')} electrons and {_count(nmu['iron'], 'en')} muons for iron; iron has {ratio:.2f} times "
+              f"the muons of proton.",
+        "ro": f"Miuoni în funcție de electroni la maximul jerbei, {N_SHOWERS} de jerbe de proton și {N_SHOWERS} de "
+              f"fier la 10¹⁹ eV: în medie {_count(ne['proton'], 'ro')} de electroni și {_count(nmu['proton'], 'ro')} de miuoni pentru "
+              f"proton, {_count(ne['iron'], 'ro')} de electroni și {_count(nmu['iron'], 'ro')} de miuoni pentru fier; fierul are de "
+              f"{ratio:.2f}".replace(".", ",") + " ori mai mulți miuoni decât protonul."}
+    both_en = f"electrons, muons and hadrons on a logarithmic scale: {common_en}"
+    both_ro = f"electroni, miuoni și hadroni pe o scară logaritmică: {common_ro}"
+    out["Proton&Fier_scala_logaritmica.png"] = {
+        "en": "Proton (left) and iron (right) showers side by side, single showers of " + both_en,
+        "ro": "Jerbe de proton (stânga) și de fier (dreapta) alăturate, jerbe individuale de " + both_ro}
+    out["Proton_Fier_scala_logaritmica.png"] = {
+        "en": "Means and 10–90% bands of proton and iron showers in one graph, " + both_en,
+        "ro": "Medii și benzi 10–90% ale jerbelor de proton și fier într-un singur grafic, " + both_ro}
+    return out

@@ -230,3 +230,18 @@ def draw(out_dir, lang):
 def generate(out_dir):
     for lang in language.LANGUAGES:
         draw(out_dir, lang)
+
+
+# Descriptions for assistive technology: the sheet's rows by name, in each language.
+
+def _row_name(name):
+    """A row's title as one plain line: no line breaks, mathtext reduced to its letters."""
+    return (name.replace("\n", " ").replace("$_\\mathrm{max}$", "_max").replace("$", ""))
+
+
+def describe():
+    names = {lang: [_row_name(row[0]) for row in rows(lang)] for lang in ("en", "ro")}
+    return {"eq.JPG": {
+        "en": f"Sheet of the {len(names['en'])} equations the graphs use: " + "; ".join(names["en"]) + ".",
+        "ro": f"Foaia celor {len(names['ro'])}{' de' if len(names['ro']) % 100 >= 20 else ''} ecuații folosite de grafice: " + "; ".join(names["ro"]) + ".",
+    }}

@@ -291,3 +291,73 @@ def generate(out_dir):
         _total_figure(language.path(out_dir, "total.png", lang), lang)
         _nkg_figure(language.path(out_dir, "gr3.jpg", lang), lang)
         _moliere_figure(language.path(out_dir, "gr8.jpg", lang), lang)
+
+
+# Descriptions for assistive technology: what each graph shows, with its main numbers, from the
+# same model the graphs draw.
+
+def describe():
+    from ..describing import count, decimal as _decimal
+
+    depths = {name: float(atmosphere.vertical_depth(h * 1000.0))
+              for name, h in (("sea", 0.0), ("obs", OBSERVATORY_KM), ("10", 10.0))}
+    xmax = [float(cascade.greisen_x_max(e)) for e in AGE_ENERGIES]
+    r_obs = float(cascade.moliere_radius_m(atmosphere.OBSERVATORY_ALTITUDE_M))
+    moliere = {name: float(cascade.moliere_radius_m(h * 1000.0))
+               for name, h in (("sea", 0.0), ("obs", OBSERVATORY_KM), ("10", 10.0))}
+    n_max = [float(cascade.greisen_size_at_depth(cascade.greisen_x_max(e), e)) for e in (1e15, 1e19)]
+
+    def depth_text(language):
+        d = {k: _decimal(v, 1, language) for k, v in depths.items()}
+        if language == "en":
+            return ("Graph of vertical atmospheric depth against altitude from 0 to 30 km: the depth falls "
+                    f"from {d['sea']} g/cm² at sea level to {d['obs']} g/cm² at the observatory (1400 m) "
+                    f"and {d['10']} g/cm² at 10 km.")
+        return ("Graficul adâncimii atmosferice verticale în funcție de altitudine, de la 0 la 30 km: adâncimea "
+                f"scade de la {d['sea']} g/cm² la nivelul mării la {d['obs']} g/cm² la observator (1400 m) "
+                f"și la {d['10']} g/cm² la 10 km.")
+
+    def age_text(language):
+        x = ", ".join(f"{v:.0f}" for v in xmax)
+        if language == "en":
+            return ("Graph of shower age against depth for primary energies of 10¹⁴, 10¹⁶, 10¹⁸ and 10²⁰ eV: "
+                    "the age grows from 0 through 1, the shower maximum, which lies at "
+                    f"{x} g/cm² from the first interaction, towards 2 for old showers.")
+        return ("Graficul vârstei jerbei în funcție de adâncime pentru energii primare de 10¹⁴, 10¹⁶, 10¹⁸ și "
+                "10²⁰ eV: vârsta crește de la 0 la 1, maximul jerbei, aflat la "
+                f"{x} g/cm² de la prima interacție, și spre 2 pentru jerbele bătrâne.")
+
+    def total_text(language):
+        if language == "en":
+            return ("Graph of the number of charged particles against depth on a logarithmic scale for primary "
+                    f"energies from 10¹⁵ to 10¹⁹ eV: the maximum grows from about {count(n_max[0], 'en')} to "
+                    f"{count(n_max[1], 'en')} particles; dashed lines mark the ground at 1400 m "
+                    f"({depths['obs']:.0f} g/cm²) and sea level ({depths['sea']:.0f} g/cm²).")
+        return ("Graficul numărului de particule încărcate în funcție de adâncime, pe scară logaritmică, pentru "
+                f"energii primare de la 10¹⁵ la 10¹⁹ eV: maximul crește de la aproximativ {count(n_max[0], 'ro')} la "
+                f"{count(n_max[1], 'ro')} de particule; liniile întrerupte arată solul la 1400 m "
+                f"({depths['obs']:.0f} g/cm²) și nivelul mării ({depths['sea']:.0f} g/cm²).")
+
+    def nkg_text(language):
+        ages = ", ".join(_decimal(a, 1, language) for a in NKG_AGES)
+        if language == "en":
+            return ("Graph of the NKG lateral distribution at 1400 m altitude: particle density per particle "
+                    f"against distance from the shower axis, 1 to 2000 m, for shower ages {ages}; the density "
+                    f"falls steeply beyond the Molière radius of {r_obs:.0f} m, and faster for younger showers.")
+        return ("Graficul distribuției laterale NKG la 1400 m altitudine: densitatea de particule pe particulă "
+                f"în funcție de distanța față de axa jerbei, de la 1 la 2000 m, pentru vârstele {ages}; densitatea "
+                f"scade abrupt dincolo de raza Molière de {r_obs:.0f} m, și mai repede pentru jerbele tinere.")
+
+    def moliere_text(language):
+        m = {k: f"{v:.0f}" for k, v in moliere.items()}
+        if language == "en":
+            return ("Graph of the Molière radius against altitude from 0 to 12 km: it grows as the air thins, "
+                    f"from {m['sea']} m at sea level to {m['obs']} m at the observatory (1400 m) and "
+                    f"{m['10']} m at 10 km.")
+        return ("Graficul razei Molière în funcție de altitudine, de la 0 la 12 km: crește pe măsură ce aerul se "
+                f"rarefiază, de la {m['sea']} m la nivelul mării la {m['obs']} m la observator (1400 m) și la "
+                f"{m['10']} m la 10 km.")
+
+    texts = {"gr.jpg": depth_text, "age.png": age_text, "total.png": total_text, "gr3.jpg": nkg_text,
+             "gr8.jpg": moliere_text}
+    return {name: {"en": make("en"), "ro": make("ro")} for name, make in texts.items()}

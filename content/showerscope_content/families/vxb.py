@@ -831,3 +831,111 @@ def convention(path, lang):
              ha="center", va="top", fontsize="small")
     save_figure(fig, path)
     style.close(fig)
+
+
+# Descriptions for assistive technology: what each picture shows, with its main numbers, from the
+# same model the pictures draw.
+
+RO_CHANNEL = {"EW": "Est-Vest", "NS": "Nord-Sud", "V": "verticală"}
+
+
+def _strongest(channel):
+    """Where |v x B| on one channel is largest on the polar graph's grid: (value, azimuth, zenith)."""
+    azimuth = np.radians(np.linspace(0, 360, 361))
+    zenith_deg = np.linspace(0, 80, 161)
+    az, zen = np.meshgrid(azimuth, np.radians(zenith_deg))
+    amplitude = np.abs(vxb.vxb_channels(zen, az)[..., CHANNEL_INDEX[channel]])
+    row, column = np.unravel_index(np.argmax(amplitude), amplitude.shape)
+    return float(amplitude[row, column]), float(np.degrees(azimuth[column])), float(zenith_deg[row])
+
+
+def describe():
+    from ..describing import decimal
+    field_en = (f"the field at the observatory points to azimuth {gm.FIELD_AZIMUTH_DEG:g}° and zenith "
+                f"{gm.FIELD_ZENITH_DEG:g}°, {gm.FIELD_STRENGTH_GAUSS:g} gauss")
+    field_ro = (f"câmpul la observator are azimutul {gm.FIELD_AZIMUTH_DEG:g}° și unghiul zenital "
+                f"{gm.FIELD_ZENITH_DEG:g}°, {decimal(gm.FIELD_STRENGTH_GAUSS, 2, 'ro')} gauss")
+    out = {
+        "em_mec.PNG": {
+            "en": "Diagram of the two radio emission mechanisms in the shower plane: the geomagnetic current "
+                  "gives a field polarised along the v × B axis, the same direction at every antenna; the "
+                  "charge excess gives a field pointing radially towards the shower axis; the two add on one "
+                  "side of the axis and partly cancel on the other.",
+            "ro": "Diagrama celor două mecanisme de emisie radio în planul jerbei: curentul geomagnetic dă un "
+                  "câmp polarizat de-a lungul axei v × B, cu aceeași direcție la fiecare antenă; excesul de "
+                  "sarcină dă un câmp radial, îndreptat spre axa jerbei; cele două se adună de o parte a axei "
+                  "și se anulează parțial de cealaltă."},
+        "geom1.png": {
+            "en": "Diagram of the shower geometry: the arrival direction v with its zenith angle θ and "
+                  "azimuth φ counted from East, the geomagnetic field B and the angle α between them; "
+                  f"{field_en}.",
+            "ro": "Diagrama geometriei jerbei: direcția de sosire v cu unghiul zenital θ și azimutul φ măsurat "
+                  f"de la Est, câmpul geomagnetic B și unghiul α dintre ele; {field_ro}."},
+    }
+    for channel, name in POLAR.items():
+        value, azimuth, zenith = _strongest(channel)
+        out[name] = {
+            "en": f"Polar graph of the {CHANNEL_NAME[channel]} component of v × B for every arrival direction, "
+                  f"azimuth around the circle and zenith angle from 0° at the centre to 80° at the edge: it "
+                  f"reaches {value:.2f} of |B| at azimuth {azimuth:.0f}° and zenith {zenith:.0f}°, and vanishes "
+                  f"along the field, at azimuth {gm.FIELD_AZIMUTH_DEG:g}° and zenith {gm.FIELD_ZENITH_DEG:g}°.",
+            "ro": f"Grafic polar al componentei {RO_CHANNEL[channel]} a lui v × B pentru fiecare direcție de "
+                  f"sosire, azimutul pe cerc și unghiul zenital de la 0° în centru la 80° la margine: atinge "
+                  f"{decimal(value, 2, 'ro')} din |B| la azimutul {azimuth:.0f}° și unghiul zenital {zenith:.0f}°, "
+                  f"și se anulează de-a lungul câmpului, la azimutul {gm.FIELD_AZIMUTH_DEG:g}° și unghiul zenital "
+                  f"{gm.FIELD_ZENITH_DEG:g}°."}
+    zeniths = ", ".join(f"{z}°" for z in ZENITH_SERIES_DEG)
+    for channel, name in DUAL.items():
+        out[name] = {
+            "en": f"Two graphs of the {CHANNEL_NAME[channel]} component against azimuth, 0° to 360°, for zenith "
+                  f"angles {zeniths}: on the left v × B, on the right v × (v × B), both in units of |B| "
+                  "between −1 and 1.",
+            "ro": f"Două grafice ale componentei {RO_CHANNEL[channel]} în funcție de azimut, de la 0° la 360°, "
+                  f"pentru unghiurile zenitale {zeniths}: în stânga v × B, în dreapta v × (v × B), amândouă în "
+                  "unități de |B|, între −1 și 1."}
+    out[DUAL_UNIT_EW] = {
+        "en": f"Two graphs of the East-West component of the unit polarisation directions against azimuth for "
+              f"zenith angles {zeniths}: the direction of v × B on the left, of v × (v × B) on the right, with "
+              "the strength sin α divided out.",
+        "ro": f"Două grafice ale componentei Est-Vest a direcțiilor unitare de polarizare în funcție de azimut, "
+              f"pentru unghiurile zenitale {zeniths}: direcția lui v × B în stânga, a lui v × (v × B) în dreapta, "
+              "fără intensitatea sin α."}
+    out[ROTATION] = {
+        "en": f"Four graphs of the components of v × B against azimuth for zenith angles {zeniths}: East-West "
+              "and North-South on the initial axes (top), and on axes turned by the polarisation angle ψ "
+              "(bottom), where the North-South′ component is 0 for every direction and the whole horizontal "
+              "signal is East-West′.",
+        "ro": f"Patru grafice ale componentelor lui v × B în funcție de azimut, pentru unghiurile zenitale {zeniths}: "
+              "Est-Vest și Nord-Sud pe axele inițiale (sus) și pe axele rotite cu unghiul de polarizare ψ (jos), "
+              "unde componenta Nord-Sud′ este 0 pentru orice direcție și tot semnalul orizontal este pe Est-Vest′."}
+    alpha = np.degrees(np.arccos(np.clip(np.cos(np.radians(gm.FIELD_ZENITH_DEG)), -1, 1)))
+    out["angles_good.png"] = {
+        "en": f"Three graphs of the geometry angles: (a) the geomagnetic angle α against azimuth and (b) the "
+              f"polarisation angle ψ against azimuth, for zenith angles {zeniths}; (c) α against zenith for "
+              f"showers from East, North, West and South; a vertical shower has α = {alpha:.1f}°.",
+        "ro": f"Trei grafice ale unghiurilor geometriei: (a) unghiul geomagnetic α în funcție de azimut și (b) "
+              f"unghiul de polarizare ψ în funcție de azimut, pentru unghiurile zenitale {zeniths}; (c) α în "
+              f"funcție de unghiul zenital pentru jerbe din Est, Nord, Vest și Sud; o jerbă verticală are "
+              f"α = {decimal(alpha, 1, 'ro')}°."}
+    out["logo.png"] = {
+        "en": "Picture of three arrows meeting at one point: the arrival direction v, the geomagnetic field B "
+              "and their cross product v × B, with the Lorentz force F = q v × B.",
+        "ro": "Imagine cu trei săgeți care se întâlnesc într-un punct: direcția de sosire v, câmpul geomagnetic "
+              "B și produsul lor vectorial v × B, cu forța Lorentz F = q v × B."}
+    out["logo2.png"] = {
+        "en": "Picture of the radio footprint of a proton shower arriving from the East at 50° zenith, an "
+              "elongated ring brighter on one side, under a triangular grid of antennas.",
+        "ro": "Imagine cu amprenta radio a unei jerbe de proton sosite din Est la 50° unghi zenital, un inel "
+              "alungit, mai luminos pe o parte, sub o rețea triunghiulară de antene."}
+    out["logo3.png"] = {
+        "en": "Picture of the field strength across the shower core along v × B: the simple v × B model "
+              "(dashed, symmetric) beside the full model with charge excess (solid, stronger on one side).",
+        "ro": "Imagine cu intensitatea câmpului de-a lungul lui v × B, prin axa jerbei: modelul simplu v × B "
+              "(întrerupt, simetric) alături de modelul complet, cu exces de sarcină (continuu, mai puternic "
+              "pe o parte)."}
+    out["conventie.png"] = {
+        "en": "Diagram of the azimuth convention seen from above, North up and East to the right: azimuth is "
+              "counted from East counter-clockwise, North 90°, West 180°, South 270°.",
+        "ro": "Diagrama convenției pentru azimut văzută de sus, cu Nordul în sus și Estul la dreapta: azimutul se "
+              "măsoară de la Est în sens trigonometric, Nord 90°, Vest 180°, Sud 270°."}
+    return out

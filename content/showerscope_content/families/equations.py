@@ -97,8 +97,10 @@ def rows(lang):
          94),
         (tr(lang, "Geomagnetic angle", "Unghiul\ngeomagnetic"),
          r"$\sin\alpha = |\hat{v}\times\hat{B}|$",
-         tr(lang, "α: angle between shower axis and field; the geomagnetic emission grows with sin α",
-            "α: unghiul dintre axa jerbei și câmp; emisia geomagnetică crește cu sin α"),
+         tr(lang, "α: angle between the arrival direction (where the shower comes from) and the "
+                  "geomagnetic field B; the geomagnetic emission grows with sin α",
+            "α: unghiul dintre direcția de sosire (de unde vine jerba) și câmpul geomagnetic B; "
+            "emisia geomagnetică crește cu sin α"),
          64),
         (tr(lang, "Radio field", "Câmpul radio"),
          r"$\vec{E} = g(r)\left[-\sin\alpha\,\hat{e}_1 - a(r)\,\hat{r}\right],\qquad "

@@ -38,7 +38,10 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
                                   QStringLiteral("Start in the menu of <language>, en (English) or "
                                                  "ro (Romanian), instead of the language chooser."),
                                   QStringLiteral("language"));
-    parser.addOptions({help, version, lang});
+    const QCommandLineOption explore(QStringLiteral("explore"),
+                                     QStringLiteral("Open the shower explorer straight away, in English unless "
+                                                    "--lang ro is given."));
+    parser.addOptions({help, version, lang, explore});
     // The toolkit's standard options stay valid (desktops restore sessions with -session, users
     // choose -platform or -style); QApplication reads them from the same arguments later.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "session",
@@ -82,6 +85,10 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
             options.language = MenuLanguage::Romanian;
         else
             return usageError(QStringLiteral("unknown language '%1' (use en or ro)").arg(value));
+        options.chooseLanguage = false;
+    }
+    if (parser.isSet(explore)) {
+        options.explore = true;
         options.chooseLanguage = false;
     }
     return options;

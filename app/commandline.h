@@ -7,7 +7,8 @@
 #include <QtMessageHandler>
 
 // The program's command line, read before any window exists: --help, --version and
-// --lang en|ro (start in that language's menu instead of the chooser).
+// --lang en|ro (start in that language's menu instead of the chooser) and --explore (start in
+// the shower explorer, in English unless --lang ro).
 namespace commandline {
 
 struct Options {
@@ -16,6 +17,7 @@ struct Options {
     int exitStatus = -1;
     bool chooseLanguage = true;        // false: start in the menu of `language`
     MenuLanguage language = MenuLanguage::English;
+    bool explore = false;              // --explore: the explorer of `language` instead of the menu
 };
 
 // Parses the arguments, prints help, version or the error, and says how to go on.

@@ -94,6 +94,8 @@ private slots:
         QTest::newRow("--lang ro") << QStringList{"--lang", "ro"} << "Dialogr";
         QTest::newRow("--lang=en") << QStringList{"--lang=en"} << "Dialog";
         QTest::newRow("-lang ro") << QStringList{"-lang", "ro"} << "Dialogr";
+        QTest::newRow("--explore") << QStringList{"--explore"} << "Dialog14";
+        QTest::newRow("--explore --lang ro") << QStringList{"--explore", "--lang", "ro"} << "Dialogr14";
     }
 
     void language()
@@ -125,7 +127,10 @@ private slots:
         connect(&watchdog, &QTimer::timeout, [&] { timedOut = true; QApplication::exit(3); });
         poll.start();
         watchdog.start(15000);
-        openMenuOnceRunning(options.language);
+        if (options.explore)
+            openExplorerOnceRunning(options.language);
+        else
+            openMenuOnceRunning(options.language);
         const int status = QApplication::exec();
         QVERIFY(!timedOut);
         QCOMPARE(status, 0);

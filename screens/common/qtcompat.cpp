@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMouseEvent>
 #include <QtEndian>
 
 namespace qtcompat {
@@ -60,6 +61,15 @@ void enableHighDpiScaling()
     // which would blur every picture; Qt 6 takes 96 dpi there.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+}
+
+QPointF mousePosition(const QMouseEvent *event)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return event->localPos();
+#else
+    return event->position();
 #endif
 }
 

@@ -149,19 +149,11 @@
     </message>
     <message>
         <source>Height of X&lt;sub&gt;max&lt;/sub&gt; above sea level</source>
-        <translation>Înălțimea lui X&lt;sub&gt;max&lt;/sub&gt; deasupra nivelului mării</translation>
+        <translation>Altitudinea lui X&lt;sub&gt;max&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Distance from X&lt;sub&gt;max&lt;/sub&gt; to the core</source>
         <translation>Distanța de la X&lt;sub&gt;max&lt;/sub&gt; la centrul jerbei</translation>
-    </message>
-    <message>
-        <source>N&lt;sub&gt;max&lt;/sub&gt;, charged particles at the maximum</source>
-        <translation>N&lt;sub&gt;max&lt;/sub&gt;, particule încărcate la maxim</translation>
-    </message>
-    <message>
-        <source>Electrons and positrons at the ground</source>
-        <translation>Electroni și pozitroni la sol</translation>
     </message>
     <message>
         <source>Muons at the ground</source>
@@ -371,7 +363,7 @@
     </message>
     <message>
         <source>Charged</source>
-        <translation>Particule încărcate</translation>
+        <translation>Încărcate</translation>
     </message>
     <message>
         <source>This shower</source>
@@ -384,6 +376,14 @@
     <message>
         <source>Southern radio array (1550 m)</source>
         <translation>Rețeaua radio din sud (1550 m)</translation>
+    </message>
+    <message>
+        <source>N&lt;sub&gt;max&lt;/sub&gt;, charged particles</source>
+        <translation>N&lt;sub&gt;max&lt;/sub&gt;, particule încărcate</translation>
+    </message>
+    <message>
+        <source>Electrons at the ground</source>
+        <translation>Electroni la sol</translation>
     </message>
 </context>
 </TS>

@@ -54,7 +54,7 @@ const QColor Green(0x9b, 0xf0, 0x9b);
 constexpr double PulseStart_ns = -30;
 constexpr double PulseEnd_ns = 70;
 constexpr int PulseSamples = 201;
-constexpr int ProfileSamples = 240;
+constexpr int ProfileSamples = 160;
 
 QFont chartFont(double points, bool bold = false)
 {
@@ -99,6 +99,7 @@ QChartView *newChartView(QChart *chart, QWidget *parent)
     view->setMinimumSize(300, 220);
     view->setFocusPolicy(Qt::NoFocus);
     view->setBackgroundBrush(ChartBackground);
+    view->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     return view;
 }
@@ -129,6 +130,21 @@ double niceBelow(double value)
             return m * decade;
     }
     return decade;
+}
+
+// Sets the axis to a round range that holds low..high, with ticks at 1, 2 or 5 times a power of
+// ten. The range moves only when the data leave it, so that most control steps redraw each
+// series once instead of once for the new data and again for a new range.
+void setNiceRange(QValueAxis *axis, double low, double high)
+{
+    const double span = std::max(high - low, 1e-9);
+    const double step = niceBelow(span / 3);
+    const double from = std::floor(low / step) * step;
+    const double to = std::ceil(high / step) * step;
+    if (axis->min() != from || axis->max() != to) {
+        axis->setRange(from, to);
+        axis->setTickCount(int(std::lround((to - from) / step)) + 1);
+    }
 }
 
 // The half-width of the ground map: a round number of metres that holds the ring with room
@@ -248,17 +264,21 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
     numbers->setObjectName(QStringLiteral("numbersPanel"));
     buildNumbers(numbers);
     m_numbersPanel = numbers;
+    controls->setMaximumWidth(360);
+    numbers->setMaximumWidth(360);
     const QString panelStyle = QStringLiteral(
         "QGroupBox { background-color: rgba(10, 14, 30, 215); border: 1px solid rgba(255, 255, 255, 60);"
         " margin-top: 14px; padding: 6px; color: white; font-weight: bold; }"
-        " QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; }");
+        " QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px; }"
+        // Large enough that sub- and superscripts (X_max, 10^18.3) stay above 9 pixels.
+        " QLabel { font-size: 10pt; font-weight: normal; }");
     controls->setStyleSheet(panelStyle);
     numbers->setStyleSheet(panelStyle);
 
     // The profile.
     QChart *profile = newChart(tr("Longitudinal profile"));
-    m_charged = newLine(profile, tr("Charged"), Amber, 2.5);
-    m_muons = newLine(profile, tr("Muons"), Cyan, 2.5);
+    m_charged = newLine(profile, tr("Charged"), Amber, 2);
+    m_muons = newLine(profile, tr("Muons"), Cyan, 2);
     m_bandLow = new QLineSeries(profile);
     m_bandHigh = new QLineSeries(profile);
     m_band = new QAreaSeries(m_bandHigh, m_bandLow);
@@ -350,11 +370,13 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
                                tr("The footprint's fall-off away from the ring is illustrative, not a fitted parametrisation.")),
                     0, 2, 2, 1);
     grid->setColumnStretch(0, 0);
-    grid->setColumnStretch(1, 5);
+    grid->setColumnStretch(1, 6);
     grid->setColumnStretch(2, 5);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
 
+    // A size of its own, so that values of another width never change the window's size hints.
+    setMinimumSize(1000, 600);
     setTabOrder(m_reset, m_mapView);
     setSettings(Settings());
 }
@@ -379,6 +401,7 @@ void ShowerExplorer::buildControls(QWidget *panel)
         value = panelLabel(QString(), panel);
         value->setTextFormat(Qt::RichText);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(150); // wide enough for every value: the layout stays put as values change
         control = new QSlider(Qt::Horizontal, panel);
         control->setObjectName(QString::fromLatin1(name));
         control->setRange(low, high);
@@ -451,8 +474,8 @@ const Quantity Quantities[] = {
     {"xmax_mean_sigma_g_cm2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Mean ⟨X<sub>max</sub>⟩ ± σ")},
     {"xmax_height_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Height of X<sub>max</sub> above sea level")},
     {"xmax_distance_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Distance from X<sub>max</sub> to the core")},
-    {"n_max", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "N<sub>max</sub>, charged particles at the maximum")},
-    {"electrons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Electrons and positrons at the ground")},
+    {"n_max", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "N<sub>max</sub>, charged particles")},
+    {"electrons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Electrons at the ground")},
     {"muons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Muons at the ground")},
     {"alpha_deg", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Geomagnetic angle α")},
     {"charge_excess_fraction", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Charge-excess fraction")},
@@ -479,6 +502,7 @@ void ShowerExplorer::buildNumbers(QWidget *panel)
         auto *value = panelLabel(QString(), panel);
         value->setObjectName(QStringLiteral("value_%1").arg(QLatin1String(Quantities[i].key)));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(100);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(caption, i, 0);
         layout->addWidget(value, i, 1);
@@ -718,7 +742,7 @@ void ShowerExplorer::showProfile()
         m_countAxis->setStartValue(low);
         for (int k = low; k <= high; ++k)
             m_countAxis->append(QStringLiteral("10") + superscript(k), k);
-        m_countAxis->setRange(low, high + 0.25);
+        m_countAxis->setRange(low, high + 0.5);
         m_countLow = low;
         m_countHigh = high;
     }
@@ -733,12 +757,11 @@ void ShowerExplorer::showProfile()
     const double lo = s.xmaxMean_g_cm2 - s.xmaxSigma_g_cm2;
     const double hi = s.xmaxMean_g_cm2 + s.xmaxSigma_g_cm2;
     m_bandLow->replace(QVector<QPointF>{{lo, double(low)}, {hi, double(low)}});
-    const double ceiling = high + 0.25;
+    const double ceiling = high + 0.5;
     m_bandHigh->replace(QVector<QPointF>{{lo, ceiling}, {hi, ceiling}});
     m_xmaxLine->replace(QVector<QPointF>{{s.xmax_g_cm2, double(low)}, {s.xmax_g_cm2, ceiling}});
     m_groundLine->replace(QVector<QPointF>{{s.groundSlantDepth_g_cm2, double(low)}, {s.groundSlantDepth_g_cm2, ceiling}});
-    m_depthAxis->setRange(0, std::max(s.groundSlantDepth_g_cm2, s.xmax_g_cm2) * 1.04);
-    m_depthAxis->applyNiceNumbers();
+    setNiceRange(m_depthAxis, 0, std::max(s.groundSlantDepth_g_cm2, s.xmax_g_cm2) * 1.04);
 
     const double aboveGround_km = s.distanceXmax_km * std::cos(m_settings.zenith_deg * M_PI / 180);
     m_profileView->setAccessibleDescription(
@@ -775,8 +798,7 @@ void ShowerExplorer::showPulse()
         m_pulseSeries[k]->replace(points[k]);
         largest = std::max(largest, peaks[k]);
     }
-    m_fieldAxis->setRange(-1.1 * largest, 1.1 * largest);
-    m_fieldAxis->applyNiceNumbers();
+    setNiceRange(m_fieldAxis, -1.05 * largest, 1.05 * largest);
     const QString at = where(m_footprint.antennas.at(size_t(m_antenna)));
     m_pulseView->chart()->setTitle(tr("Pulse %1").arg(at));
     m_pulseView->setAccessibleDescription(tr("Pulse %1: peaks of %2 east–west, %3 north–south and %4 vertical.")
@@ -957,6 +979,7 @@ FootprintView::FootprintView(QWidget *parent) : QChartView(parent)
     setMinimumSize(360, 440);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundBrush(ChartBackground);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setMargins(QMargins(4, 2, 10, 84)); // room below for the colour scale and the key
     connect(chart, &QChart::plotAreaChanged, this, &FootprintView::fitRanges);
@@ -1015,12 +1038,12 @@ namespace {
 
 void haloText(QPainter *painter, const QPointF &at, const QString &text, const QColor &colour = Qt::white)
 {
-    QPainterPath path;
-    path.addText(at, painter->font(), text);
-    painter->setPen(QPen(QColor(0, 0, 0, 200), 3));
-    painter->setBrush(Qt::NoBrush);
-    painter->drawPath(path);
-    painter->fillPath(path, colour);
+    // A dark rim from the text drawn four times around its place: cheap, the glyphs are cached.
+    painter->setPen(QColor(0, 0, 0, 220));
+    for (const QPointF &offset : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
+        painter->drawText(at + offset, text);
+    painter->setPen(colour);
+    painter->drawText(at, text);
 }
 
 } // namespace
@@ -1049,9 +1072,9 @@ void FootprintView::drawForeground(QPainter *painter, const QRectF &)
         const QPointF c = chart()->mapToPosition(f.antennas[i], m_ring);
         const model::Vec3 &e = f.fields[i];
         const QPointF h(e.east * scale, -e.north * scale);
-        painter->setPen(QPen(QColor(0, 0, 0, 200), 4.5, Qt::SolidLine, Qt::RoundCap));
+        painter->setPen(QPen(QColor(0, 0, 0, 200), 4.5, Qt::SolidLine, Qt::FlatCap));
         painter->drawLine(c - h, c + h);
-        painter->setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+        painter->setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::FlatCap));
         painter->drawLine(c - h, c + h);
         const double r = std::abs(e.up) * scale;
         if (r >= 2) {
@@ -1071,9 +1094,8 @@ void FootprintView::drawForeground(QPainter *painter, const QRectF &)
                 painter->drawLine(v + QPointF(-d, d), v + QPointF(d, -d));
             }
         }
-        painter->setPen(QPen(Qt::black, 1));
-        painter->setBrush(Qt::white);
-        painter->drawEllipse(c, 2.6, 2.6);
+        painter->fillRect(QRectF(c.x() - 3, c.y() - 3, 6, 6), Qt::black);
+        painter->fillRect(QRectF(c.x() - 2, c.y() - 2, 4, 4), Qt::white);
         if (int(i) == m_selected) {
             painter->setBrush(Qt::NoBrush);
             painter->setPen(QPen(Qt::black, 4.5));

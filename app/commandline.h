@@ -6,14 +6,15 @@
 #include <QStringList>
 #include <QtMessageHandler>
 
-// The program's command line, read before any window exists: --help, --version and
-// --lang en|ro (start in that language's menu instead of the chooser) and --explore (start in
-// the shower explorer, in English unless --lang ro).
+// The program's command line, read before any window exists: --help, --version,
+// --lang en|ro (start in that language's menu instead of the chooser), --explore (start in the
+// shower explorer, in English unless --lang ro) and --shower (print one shower's numbers as
+// CSV, no display needed).
 namespace commandline {
 
 struct Options {
-    // Set when the program is to stop at once with this exit status: 0 after --help or
-    // --version, 2 after a usage error (message and usage already printed).
+    // Set when the program is to stop at once with this exit status: 0 after --help,
+    // --version or --shower, 2 after a usage error (message already printed).
     int exitStatus = -1;
     bool chooseLanguage = true;        // false: start in the menu of `language`
     MenuLanguage language = MenuLanguage::English;

@@ -85,4 +85,10 @@ double cherenkovAngle_rad(double height_m)
     return std::acos(1.0 / (1.0 + refractivity(height_m)));
 }
 
+double cherenkovRingRadius_m(double xmax_g_cm2, double zenith_rad, double groundAltitude_m)
+{
+    const double h = heightOfSlantDepth_m(xmax_g_cm2, zenith_rad);
+    return (h - groundAltitude_m) / std::cos(zenith_rad) * std::tan(cherenkovAngle_rad(h));
+}
+
 } // namespace model

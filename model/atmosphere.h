@@ -14,5 +14,8 @@ double heightOfSlantDepth_m(double slantDepth_g_cm2, double zenith_rad);
 // n - 1, proportional to the density.
 double refractivity(double height_m);
 double cherenkovAngle_rad(double height_m);
+// Radius of the Cherenkov ring in the shower plane, D tan(theta_C(h_Xmax)), D the distance from
+// X_max to the ground along the axis.
+double cherenkovRingRadius_m(double xmax_g_cm2, double zenith_rad, double groundAltitude_m);
 
 } // namespace model

@@ -144,12 +144,12 @@ MuonProfile::MuonProfile(double xmax_g_cm2, double firstInteraction_g_cm2, doubl
 
 double MuonProfile::operator()(double depth_g_cm2) const
 {
-    if (depth_g_cm2 <= 0.0)
+    if (!(depth_g_cm2 > 0.0))
         return table_.front();
     const double position = depth_g_cm2 / kMuonStep_g_cm2;
-    const std::size_t k = std::size_t(position);
-    if (k + 1 >= table_.size())
+    if (!(position < double(table_.size() - 1)))
         return table_.back();
+    const std::size_t k = std::size_t(position);
     const double f = position - double(k);
     return table_[k] + f * (table_[k + 1] - table_[k]);
 }

@@ -14,13 +14,14 @@ constexpr SiteData kSouth{
     0.24,     // G, |B| = 24.3 uT (IGRF 2011 at AERA)
 };
 
-// Northern array (LOFAR core near Exloo, 52.9 N, 6.9 E): sea level; IGRF field at the core,
-// |B| = 49.3 uT, inclination +67.8 deg (pointing down), declination +1.4 deg E.
+// Northern array (LOFAR core near Exloo, 52.9 N, 6.9 E): sea level; IGRF field at the core in
+// 2015, (E, N, Up) = (0.004675, 0.186270, -0.456412) G as in radiotools' "lofar" vector:
+// |B| = 49.30 uT, inclination +67.79 deg (pointing down), declination +1.44 deg E.
 constexpr SiteData kNorth{
     0.0,      // m, the core lies within a few metres of sea level
-    157.8,    // deg, field zenith angle (90 + inclination 67.8)
-    88.6,     // deg, from East counter-clockwise: declination +1.4 deg E
-    0.493,    // G, |B| = 49.3 uT
+    157.79,   // deg, field zenith angle (90 + inclination 67.79)
+    88.56,    // deg, from East counter-clockwise: declination +1.44 deg E
+    0.4930,   // G, |B| = 49.30 uT
 };
 
 } // namespace

@@ -121,6 +121,38 @@ def test_arrival_times_plane_wave_and_curvature():
     assert t[1] - t[0] == pytest.approx(600.0 * np.sin(np.radians(50.0)) / radio.C_M_PER_NS, rel=0.01)
 
 
+# AERA: 15.8 MeV at 1 EeV at right angles to 0.24 G, ~E^2; a maximum 110 g/cm^2 above the
+# ground keeps 0.79 of it (clipping, Glaser et al. 2016); the northern field of 0.49 G gives
+# about four times as much.
+@pytest.mark.parametrize("energy, to_ground, field, mev", [
+    (1e18, np.inf, 0.24, 15.8), (1e19, np.inf, 0.24, 1580.0), (1e18, 110.0, 0.24, 12.42),
+    (1e18, np.inf, 0.493, 66.67),
+])
+def test_radiation_energy_scaling_and_clipping(energy, to_ground, field, mev):
+    got = radio.radiation_energy_ev(1.0, 0.1, radio.RHO_MEAN_KG_M3, energy, to_ground, field)
+    assert got / 1e6 == pytest.approx(mev, rel=2e-3)
+
+
+def test_pulse_is_band_limited_with_its_stated_energy():
+    # Unit peak at t = 0, energy integral 1/(2 * 50 MHz) = 10 ns, all of it in 30-80 MHz.
+    t = np.arange(-20000.0, 20000.0, 0.05)
+    s = radio.pulse(t)
+    assert radio.pulse(0.0) == 1.0 and s.max() == pytest.approx(1.0)
+    assert np.sum(s ** 2) * 0.05 == pytest.approx(radio.pulse_energy_ns(), rel=1e-3)
+    power = np.abs(np.fft.rfft(s)) ** 2
+    f_mhz = np.fft.rfftfreq(t.size, 0.05e-9) / 1e6
+    in_band = power[(f_mhz >= 29.9) & (f_mhz <= 80.1)].sum() / power.sum()
+    assert in_band > 0.999
+
+
+def test_charge_excess_rises_with_distance_from_the_axis():
+    shower = radio.Shower(60.0, 270.0, radio.XMAX_G_CM2["proton"])
+    a = shower.charge_excess(np.array([0.0, 0.5, 1.0, 2.0, 3.0, 5.0]) * shower.ring_m)
+    assert np.all(np.diff(a) >= 0.0) and a[0] < a[2] < a[-1]
+    assert a[2] == pytest.approx(shower.a_rho)
+    assert np.all((a >= 0.033) & (a <= 0.203))
+
+
 def test_fluence_integrates_to_the_radiation_energy():
     shower = radio.Shower(30.0, 270.0, radio.XMAX_G_CM2["proton"])
     # Grid in the shower plane, mapped to the ground; dA_plane = dA_ground cos(theta).

@@ -116,12 +116,15 @@ def gaisser_hillas(depth_g_cm2, n_max, x_max, x_first=-100.0, lam=70.0):
 
 
 # <X_max> and sigma(X_max) parametrisation of Pierre Auger Collab., JCAP 02 (2013) 026
-# (arXiv:1301.6637), ICRC 2013 coefficients. Keys: X0, D, xi, delta, p0, p1, p2, a0, a1, b.
+# (arXiv:1301.6637): ICRC 2013 coefficients for EPOS-LHC and QGSJetII-04, the 2018 set of the
+# same analysis for Sibyll 2.3d. Keys: X0, D, xi, delta, p0, p1, p2, a0, a1, b.
 XMAX_MODELS = {
     "EPOS-LHC": dict(X0=806.1, D=55.6, xi=0.15, delta=0.83,
                      p0=3284.0, p1=-260.0, p2=132.0, a0=-0.462, a1=-0.0008, b=0.059),
     "QGSJetII-04": dict(X0=790.4, D=54.4, xi=-0.31, delta=0.24,
                         p0=3738.0, p1=-375.0, p2=-21.0, a0=-0.397, a1=0.0008, b=0.046),
+    "Sibyll-2.3d": dict(X0=815.87, D=57.87, xi=-0.3035, delta=0.7963,
+                        p0=3726.7, p1=-483.8, p2=132.5, a0=-0.4055, a1=-0.00025, b=0.0475),
 }
 
 

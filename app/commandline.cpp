@@ -137,7 +137,10 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
                                   QStringLiteral("Start in the menu of <language>, en (English) or "
                                                  "ro (Romanian), instead of the language chooser."),
                                   QStringLiteral("language"));
-    parser.addOptions({help, version, lang});
+    const QCommandLineOption explore(QStringLiteral("explore"),
+                                     QStringLiteral("Open the shower explorer straight away, in English unless "
+                                                    "--lang ro is given."));
+    parser.addOptions({help, version, lang, explore});
     const ShowerOptions showerOptions;
     parser.addOptions({showerOptions.shower, showerOptions.energy, showerOptions.primary, showerOptions.zenith,
                        showerOptions.azimuth, showerOptions.site, showerOptions.hadronicModel});
@@ -209,6 +212,10 @@ Options parse(const QStringList &arguments, QString *out, QString *err)
             options.language = MenuLanguage::Romanian;
         else
             return usageError(QStringLiteral("unknown language '%1' (use en or ro)").arg(value));
+        options.chooseLanguage = false;
+    }
+    if (parser.isSet(explore)) {
+        options.explore = true;
         options.chooseLanguage = false;
     }
     return options;

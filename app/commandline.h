@@ -7,8 +7,9 @@
 #include <QtMessageHandler>
 
 // The program's command line, read before any window exists: --help, --version,
-// --lang en|ro (start in that language's menu instead of the chooser) and --shower (print one
-// shower's numbers as CSV, no display needed).
+// --lang en|ro (start in that language's menu instead of the chooser), --explore (start in the
+// shower explorer, in English unless --lang ro) and --shower (print one shower's numbers as
+// CSV, no display needed).
 namespace commandline {
 
 struct Options {
@@ -17,6 +18,7 @@ struct Options {
     int exitStatus = -1;
     bool chooseLanguage = true;        // false: start in the menu of `language`
     MenuLanguage language = MenuLanguage::English;
+    bool explore = false;              // --explore: the explorer of `language` instead of the menu
 };
 
 // Parses the arguments, prints help, version or the error, and says how to go on.

@@ -24,7 +24,10 @@ int main(int argc, char *argv[])
     // org.showerscope.Showerscope.desktop, so docks show its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.showerscope.Showerscope"));
     if (!options.chooseLanguage) {
-        openMenuOnceRunning(options.language); // --lang: the menu without the chooser
+        if (options.explore)
+            openExplorerOnceRunning(options.language); // --explore: the explorer alone
+        else
+            openMenuOnceRunning(options.language); // --lang: the menu without the chooser
         return app.exec();
     }
     MainWindow chooser(nullptr);

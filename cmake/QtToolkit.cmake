@@ -1,12 +1,13 @@
 # Which Qt the whole tree builds against: -DSHOWERSCOPE_QT_MAJOR=5 (the default) or 6.
 # This is the only place that names a Qt major version. Everything else uses the versionless
-# targets (Qt::Core, Qt::Widgets, Qt::Multimedia, Qt::Test) and commands (qt_add_big_resources),
+# targets (Qt::Core, Qt::Widgets, Qt::Multimedia, Qt::Charts, Qt::Test) and commands (qt_add_big_resources),
 # which Qt 5.15 and Qt 6 both define. Source-level differences between the two live in
 # screens/common/qtcompat.{h,cpp}.
 set(SHOWERSCOPE_QT_MAJOR 5 CACHE STRING "Qt major version to build against: 5 or 6")
 set_property(CACHE SHOWERSCOPE_QT_MAJOR PROPERTY STRINGS 5 6)
 
-set(_showerscope_qt_components Core Gui Widgets Multimedia)
+# Charts draws the explorer's graphs; LinguistTools compiles its translation catalogues.
+set(_showerscope_qt_components Core Gui Widgets Multimedia Charts LinguistTools)
 if(BUILD_TESTING)
   list(APPEND _showerscope_qt_components Test)
 endif()

@@ -5,6 +5,7 @@
 #include "en/conex.h"
 #include "en/credits.h"
 #include "en/detection.h"
+#include "en/explorer.h"
 #include "en/intro.h"
 #include "en/media.h"
 #include "en/menu.h"
@@ -18,6 +19,7 @@
 #include "ro/conex.h"
 #include "ro/credits.h"
 #include "ro/detection.h"
+#include "ro/explorer.h"
 #include "ro/intro.h"
 #include "ro/media.h"
 #include "ro/menu.h"
@@ -56,6 +58,7 @@ const QVector<ScreenEntry> &allScreens()
         entry<Dialog5>("Dialog5", "en"),       entry<Dialogr6>("Dialogr6", "ro"),
         entry<Dialog6>("Dialog6", "en"),       entry<Dialogr7>("Dialogr7", "ro"),
         entry<Dialog2>("Dialog2", "en"),       entry<Dialogr3>("Dialogr3", "ro"),
+        entry<Dialog14>("Dialog14", "en"),     entry<Dialogr14>("Dialogr14", "ro"),
     };
     return screens;
 }

@@ -201,6 +201,8 @@ private slots:
         QTest::newRow("--lang ro") << QStringList{"--lang", "ro"} << "Dialogr";
         QTest::newRow("--lang=en") << QStringList{"--lang=en"} << "Dialog";
         QTest::newRow("-lang ro") << QStringList{"-lang", "ro"} << "Dialogr";
+        QTest::newRow("--explore") << QStringList{"--explore"} << "Dialog14";
+        QTest::newRow("--explore --lang ro") << QStringList{"--explore", "--lang", "ro"} << "Dialogr14";
     }
 
     void language()
@@ -232,7 +234,10 @@ private slots:
         connect(&watchdog, &QTimer::timeout, [&] { timedOut = true; QApplication::exit(3); });
         poll.start();
         watchdog.start(15000);
-        openMenuOnceRunning(options.language);
+        if (options.explore)
+            openExplorerOnceRunning(options.language);
+        else
+            openMenuOnceRunning(options.language);
         const int status = QApplication::exec();
         QVERIFY(!timedOut);
         QCOMPARE(status, 0);

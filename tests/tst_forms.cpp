@@ -12,6 +12,7 @@
 #include "en/conex.h"
 #include "en/credits.h"
 #include "en/detection.h"
+#include "en/explorer.h"
 #include "en/intro.h"
 #include "en/media.h"
 #include "en/menu.h"
@@ -27,6 +28,7 @@
 #include "ro/detection.h"
 #include "ro/intro.h"
 #include "ro/media.h"
+#include "ro/explorer.h"
 #include "ro/menu.h"
 #include "ro/properties.h"
 #include "ro/radio.h"
@@ -67,6 +69,7 @@ const QHash<QString, std::function<QWidget *()>> &factories()
         {"Dialog5", make<Dialog5>()},     {"Dialogr6", make<Dialogr6>()},
         {"Dialog6", make<Dialog6>()},     {"Dialogr7", make<Dialogr7>()},
         {"Dialog2", make<Dialog2>()},     {"Dialogr3", make<Dialogr3>()},
+        {"Dialog14", make<Dialog14>()},   {"Dialogr14", make<Dialogr14>()},
     };
     return table;
 }

@@ -84,6 +84,7 @@ void tst_Menus::entryOpensItsScreen_data()
     QTest::newRow("en Credits") << "en" << "pushButton_6" << "Credits" << "Dialog5";
     QTest::newRow("en References") << "en" << "pushButton_7" << "References " << "Dialog6";
     QTest::newRow("en Media") << "en" << "pushButton_8" << "Media" << "Dialog2";
+    QTest::newRow("en Explore a shower") << "en" << "pushButton_9" << "Explore a shower" << "Dialog14";
 
     QTest::newRow("ro Introducere") << "ro" << "pushButton" << "Introducere" << "Dialogr5";
     QTest::newRow("ro Proprietăți") << "ro" << "pushButton_2" << "Proprietăți" << "Dialogr1";
@@ -92,6 +93,7 @@ void tst_Menus::entryOpensItsScreen_data()
     QTest::newRow("ro Media") << "ro" << "pushButton_8" << "Media" << "Dialogr3";
     QTest::newRow("ro Referințe") << "ro" << "pushButton_5" << "Referințe" << "Dialogr7";
     QTest::newRow("ro Credite") << "ro" << "pushButton_7" << "Credite" << "Dialogr6";
+    QTest::newRow("ro Explorează o jerbă") << "ro" << "pushButton_9" << "Explorează o jerbă" << "Dialogr14";
 }
 
 void tst_Menus::entryOpensItsScreen()

@@ -5,7 +5,9 @@
 #include "common/modal.h"
 #include "common/picturelanguage.h"
 #include "common/toolkittranslation.h"
+#include "en/explorer.h"
 #include "en/menu.h"
+#include "ro/explorer.h"
 #include "ro/menu.h"
 
 #include <QApplication>
@@ -29,6 +31,17 @@ void openMenu(MenuLanguage language)
 void openMenuOnceRunning(MenuLanguage language)
 {
     QTimer::singleShot(0, qApp, [language] { openMenu(language); });
+}
+
+void openExplorerOnceRunning(MenuLanguage language)
+{
+    QTimer::singleShot(0, qApp, [language] {
+        installToolkitTranslation(language == MenuLanguage::English ? QStringLiteral("en") : QStringLiteral("ro"));
+        if (language == MenuLanguage::English)
+            modal::open<Dialog14>();
+        else
+            modal::open<Dialogr14>();
+    });
 }
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)

@@ -9,6 +9,9 @@ enum class MenuLanguage { English, Romanian };
 void openMenu(MenuLanguage language);
 // The same, as soon as the application's event loop runs; the menu's close then ends the loop.
 void openMenuOnceRunning(MenuLanguage language);
+// The shower explorer of that language alone, as soon as the event loop runs; its close ends
+// the loop.
+void openExplorerOnceRunning(MenuLanguage language);
 
 namespace Ui {
 class MainWindow;

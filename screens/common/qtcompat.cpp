@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMouseEvent>
 #include <QtEndian>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -145,6 +146,15 @@ void forgetOwnScaling()
         qunsetenv("QT_SCALE_FACTOR");
         scaleSetHere() = false;
     }
+#endif
+}
+
+QPointF mousePosition(const QMouseEvent *event)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return event->localPos();
+#else
+    return event->position();
 #endif
 }
 

@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QPixmap>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 
 class QLabel;
+class QMouseEvent;
 
 // The places where Qt 5.15 and Qt 6 differ in what this program uses, each behind one small
 // function so that the rest of the tree is written once for both (the build picks the toolkit
@@ -46,5 +48,9 @@ QStringList fontFamilies();
 // forgetOwnScaling() once the application object exists.
 void enableHighDpiScaling();
 void forgetOwnScaling();
+
+// Where a mouse event happened, in the receiving widget's coordinates. (Qt 5.15's QMouseEvent
+// has localPos(), Qt 6 position().)
+QPointF mousePosition(const QMouseEvent *event);
 
 } // namespace qtcompat

@@ -6,6 +6,7 @@
 #include "common/modal.h"
 #include "en/credits.h"
 #include "en/detection.h"
+#include "en/explorer.h"
 #include "en/intro.h"
 #include "en/media.h"
 #include "en/properties.h"
@@ -62,4 +63,9 @@ void Dialog::on_pushButton_8_clicked()
 void Dialog::on_pushButton_5_clicked()
 {
     sound::play(sound::Close);
+}
+
+void Dialog::on_pushButton_9_clicked()
+{
+    modal::open<Dialog14>(sound::Click);
 }

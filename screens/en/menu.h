@@ -24,6 +24,7 @@ private slots:
     void on_pushButton_7_clicked();
     void on_pushButton_8_clicked();
     void on_pushButton_5_clicked();
+    void on_pushButton_9_clicked();
 
 private:
     Ui::Dialog *ui;

@@ -6,6 +6,7 @@
 #include "common/modal.h"
 #include "ro/credits.h"
 #include "ro/detection.h"
+#include "ro/explorer.h"
 #include "ro/intro.h"
 #include "ro/media.h"
 #include "ro/properties.h"
@@ -62,4 +63,9 @@ void Dialogr::on_pushButton_7_clicked()
 void Dialogr::on_pushButton_6_clicked()
 {
     sound::play(sound::Close);
+}
+
+void Dialogr::on_pushButton_9_clicked()
+{
+    modal::open<Dialogr14>(sound::Click);
 }

@@ -246,8 +246,8 @@ QRect shownPart(const QWidget *widget)
     return widget->geometry() & clip;
 }
 
-// Brings a focused widget inside a scroll area into view whole, or as much of it as fits from
-// its top left: the scroll area itself scrolls only as far as the widget's text cursor, which
+// Brings a focused widget inside scroll areas (a screen's own, and the one fitting the screen
+// into a small display) into view whole, or as much of it as fits from its top left: the scroll area itself scrolls only as far as the widget's text cursor, which
 // for a picture pane is its top edge.
 void showWhole(QWidget *widget)
 {
@@ -258,7 +258,6 @@ void showWhole(QWidget *widget)
         const QRect place(widget->mapTo(area->widget(), QPoint()), widget->size());
         area->ensureVisible(place.right(), place.bottom(), 8, 8);
         area->ensureVisible(place.left(), place.top(), 8, 8);
-        return;
     }
 }
 

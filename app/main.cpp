@@ -1,6 +1,7 @@
 #include "chooser/mainwindow.h"
 #include "commandline.h"
 #include "common/fit.h"
+#include "common/keyboard.h"
 #include "common/links.h"
 #include "common/look.h"
 #include "common/startup.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     MainWindow chooser(nullptr);
     chooser.setStyleSheet(QStringLiteral("background-image:url(:bk5.jpg)"));
     fit::toScreen(&chooser);
+    keyboard::prepare(&chooser);
     chooser.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "ui_mainwindow.h"
 
+#include "common/access.h"
 #include "common/modal.h"
 #include "common/picturelanguage.h"
 #include "common/toolkittranslation.h"
@@ -47,6 +48,8 @@ void openExplorerOnceRunning(MenuLanguage language)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    // The flags are named in their own languages by the form ("English", "Română").
+    access::prepare(this, Language::English);
 }
 
 MainWindow::~MainWindow()

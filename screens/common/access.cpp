@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QVariant>
 
@@ -255,6 +257,7 @@ struct WindowName {
     Words name;
 };
 const WindowName windowNames[] = {
+    {"MainWindow", {"Choose your language / Alegeți limba", "Alegeți limba / Choose your language"}},
     {"Dialog", {"Showerscope menu", "Meniu Showerscope"}},
     {"Dialogr", {"Showerscope menu", "Meniu Showerscope"}},
     {"Dialog13", {"CONEX longitudinal profiles", "Profile longitudinale CONEX"}},
@@ -388,6 +391,32 @@ void nameButtons(QWidget *screen, Language language)
     }
 }
 
+// A picture in rich text reaches assistive technology only as a placeholder character in the
+// pane's text (the toolkit's bridge passes on no alternative text for it), so the pane's
+// description carries the description of each picture it holds, in the order they appear.
+void describeTextPictures(QTextEdit *pane, Language language)
+{
+    QStringList described;
+    for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextCharFormat format = fragment.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString description = pictureDescription(format.toImageFormat().name(), language);
+            if (!description.isEmpty() && !described.contains(description))
+                described << description;
+        }
+    }
+    if (described.isEmpty())
+        return;
+    QString text = pane->accessibleDescription();
+    for (const QString &description : qAsConst(described)) {
+        if (!text.contains(description))
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + description;
+    }
+    pane->setAccessibleDescription(text);
+}
+
 void namePanes(QWidget *screen, Language language)
 {
     const auto widgets = screen->findChildren<QWidget *>();
@@ -405,6 +434,8 @@ void namePanes(QWidget *screen, Language language)
         }
         if (picture && widget->accessibleDescription().isEmpty())
             widget->setAccessibleDescription(say(emptyPane, language));
+        if (auto *textPane = qobject_cast<QTextEdit *>(widget))
+            describeTextPictures(textPane, language);
         // A scroll area's viewport is an object of its own to assistive technology: it takes the
         // name and description of its pane.
         if (auto *scrolled = qobject_cast<QAbstractScrollArea *>(widget)) {

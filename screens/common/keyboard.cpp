@@ -233,22 +233,52 @@ protected:
     }
 };
 
-// The amber mark around the focused text or picture pane of one screen. It is a frame laid
-// over the pane (in the pane's parent), so a pane's own style sheet cannot hide it.
-class PaneFocusMark : public QObject
+// The part of `widget` its ancestors leave in view, in its parent's coordinates.
+QRect shownPart(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    QRect clip = parent->rect();
+    QPoint origin; // the parent's origin in the coordinates of the ancestor reached
+    for (const QWidget *a = parent; a && !a->isWindow() && a->parentWidget(); a = a->parentWidget()) {
+        origin += a->pos();
+        clip &= a->parentWidget()->rect().translated(-origin);
+    }
+    return widget->geometry() & clip;
+}
+
+// Brings a focused widget inside scroll areas (a screen's own, and the one fitting the screen
+// into a small display) into view whole, or as much of it as fits from its top left: the scroll area itself scrolls only as far as the widget's text cursor, which
+// for a picture pane is its top edge.
+void showWhole(QWidget *widget)
+{
+    for (QWidget *p = widget->parentWidget(); p; p = p->parentWidget()) {
+        auto *area = qobject_cast<QScrollArea *>(p);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(widget))
+            continue;
+        const QRect place(widget->mapTo(area->widget(), QPoint()), widget->size());
+        area->ensureVisible(place.right(), place.bottom(), 8, 8);
+        area->ensureVisible(place.left(), place.top(), 8, 8);
+    }
+}
+
+// The amber mark on the focused text or picture pane or push button of one screen. It is a
+// frame laid over the widget (in the widget's parent), so a widget's own style sheet cannot
+// hide it. A button's ring is drawn just inside the part of the button that is in view: the
+// forms let some buttons reach past the edge of their group box or under a neighbour, where a
+// ring around the whole button was cut off.
+class FocusMark : public QObject
 {
 public:
-    explicit PaneFocusMark(QWidget *screen) : QObject(screen), m_screen(screen)
+    explicit FocusMark(QWidget *screen) : QObject(screen), m_screen(screen)
     {
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { follow(now); });
     }
 
-    QFrame *mark() const { return m_mark; }
-
 private:
     void follow(QWidget *now)
     {
-        if (!now || now->window() != m_screen || !isPane(now)) {
+        const bool button = now && qobject_cast<QPushButton *>(now);
+        if (!now || now->window() != m_screen || !now->parentWidget() || (!button && !isPane(now))) {
             if (m_mark)
                 m_mark->hide();
             return;
@@ -256,14 +286,21 @@ private:
         if (!m_mark || m_mark->parentWidget() != now->parentWidget()) {
             delete m_mark;
             m_mark = new QFrame(now->parentWidget());
-            m_mark->setObjectName(QStringLiteral("paneFocusMark"));
+            m_mark->setObjectName(QStringLiteral("focusMark"));
             m_mark->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_mark->setFocusPolicy(Qt::NoFocus);
-            m_mark->setStyleSheet(look::paneFocusMark());
         }
-        m_mark->setGeometry(now->geometry());
+        const QString look = button ? look::buttonFocusMark() : look::paneFocusMark();
+        if (m_mark->styleSheet() != look)
+            m_mark->setStyleSheet(look);
+        m_mark->setGeometry(button ? shownPart(now).adjusted(1, 1, -1, -1) : now->geometry());
         m_mark->raise();
         m_mark->show();
+        // After the scroll area's own scrolling; a click keeps the view where it is.
+        if (QApplication::mouseButtons() == Qt::NoButton) {
+            QPointer<QWidget> focused(now);
+            QMetaObject::invokeMethod(this, [focused] { if (focused) showWhole(focused); }, Qt::QueuedConnection);
+        }
     }
 
     QWidget *m_screen;
@@ -345,7 +382,7 @@ void prepare(QWidget *screen)
         if (!edit->isReadOnly())
             edit->setTabChangesFocus(true);
     }
-    new PaneFocusMark(screen);
+    new FocusMark(screen);
 
     // Widgets in layouts get their places when a layout first runs; reading order needs them now.
     QList<QWidget *> laidOut{screen};

@@ -11,9 +11,9 @@ QString styleSheet()
 {
     // Check boxes: a white-edged box on a dark fill, an amber square inside when checked; the
     // padding is the same in every state so that the caption never moves.
-    // Focus: an amber outline around the focused button or check box (drawn where the style
-    // draws its focus rectangle), and an underlined caption on a focused push button, which
-    // still shows where a neighbour or the group box hides part of the outline.
+    // Focus: an amber outline around the focused check box (drawn where the style draws its
+    // focus rectangle); a focused push button gets the ring of buttonFocusMark() instead, laid
+    // over it by the keyboard preparation, and an underlined caption.
     // Scroll bars: 10 px, a faint track, a light rounded handle, no arrow buttons. The bar's own
     // background must be a rule of its own (or the toolkit draws a native bar); the panes'
     // translucent background rules may override its colour, so the track is a sub-control.
@@ -27,7 +27,7 @@ QString styleSheet()
                "QCheckBox::indicator:checked { background-color: %1; }\n"
                "QCheckBox::indicator:checked:hover { background-color: #ffe08a; }\n"
                "QAbstractButton:focus { outline: 2px solid %1; }\n"
-               "QPushButton:focus { text-decoration: underline; }\n"
+               "QPushButton:focus { outline: none; text-decoration: underline; }\n"
                "QScrollBar { background-color: transparent; border: none; }\n"
                "QScrollBar:vertical { width: 10px; margin: 0px; }\n"
                "QScrollBar:horizontal { height: 10px; margin: 0px; }\n"
@@ -61,6 +61,12 @@ QString markedButton(const QString &objectName)
 QString paneFocusMark()
 {
     return QStringLiteral("QFrame { border: 3px solid %1; border-radius: 3px; background: transparent; }")
+        .arg(QLatin1String(Accent));
+}
+
+QString buttonFocusMark()
+{
+    return QStringLiteral("QFrame { border: 3px solid %1; border-radius: 6px; background: transparent; }")
         .arg(QLatin1String(Accent));
 }
 

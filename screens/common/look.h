@@ -24,6 +24,9 @@ QString markedButton(const QString &objectName);
 // The amber frame laid over a focused text or picture pane.
 QString paneFocusMark();
 
+// The amber ring laid just inside the part in view of a focused push button.
+QString buttonFocusMark();
+
 // The look of a hint shown over a pane (white on a dark, amber-edged panel).
 QString hintStyleSheet();
 

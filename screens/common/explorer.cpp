@@ -6,6 +6,7 @@
 #include "stylesheets.h"
 
 #include <QAccessible>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -40,6 +41,24 @@ static void registerCatalogues()
 }
 
 namespace explorer {
+
+namespace {
+
+// A chart view and its viewport are two objects to assistive technology: both carry the
+// view's name and its current description.
+void nameView(QAbstractScrollArea *view, const QString &name)
+{
+    view->setAccessibleName(name);
+    view->viewport()->setAccessibleName(name);
+}
+
+void describeView(QAbstractScrollArea *view, const QString &description)
+{
+    view->setAccessibleDescription(description);
+    view->viewport()->setAccessibleDescription(description);
+}
+
+} // namespace
 
 namespace {
 
@@ -302,7 +321,7 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
     profile->setLocale(m_locale);
     m_profileView = newChartView(profile, this);
     m_profileView->setObjectName(QStringLiteral("profileView"));
-    m_profileView->setAccessibleName(tr("Longitudinal profile"));
+    nameView(m_profileView, tr("Longitudinal profile"));
 
     // The pulse.
     QChart *pulse = newChart(QString());
@@ -326,12 +345,12 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
     pulse->setLocale(m_locale);
     m_pulseView = newChartView(pulse, this);
     m_pulseView->setObjectName(QStringLiteral("pulseView"));
-    m_pulseView->setAccessibleName(tr("Pulse at the chosen antenna"));
+    nameView(m_pulseView, tr("Pulse at the chosen antenna"));
 
     // The ground map.
     m_mapView = new FootprintView(this);
     m_mapView->setObjectName(QStringLiteral("footprintView"));
-    m_mapView->setAccessibleName(tr("Ground footprint"));
+    nameView(m_mapView, tr("Ground footprint"));
     m_mapView->chart()->setLocalizeNumbers(true);
     m_mapView->chart()->setLocale(m_locale);
     connect(m_mapView, &FootprintView::antennaChosen, this, &ShowerExplorer::selectAntenna);
@@ -764,7 +783,7 @@ void ShowerExplorer::showProfile()
     setNiceRange(m_depthAxis, 0, std::max(s.groundSlantDepth_g_cm2, s.xmax_g_cm2) * 1.04);
 
     const double aboveGround_km = s.distanceXmax_km * std::cos(m_settings.zenith_deg * M_PI / 180);
-    m_profileView->setAccessibleDescription(
+    describeView(m_profileView, 
         tr("Maximum at %1 g/cm², %2 km above the ground; the mean is %3 ± %4 g/cm²; the ground lies at %5 g/cm² along the axis.")
             .arg(number(s.xmax_g_cm2, 0), number(aboveGround_km, 1), number(s.xmaxMean_g_cm2, 0),
                  number(s.xmaxSigma_g_cm2, 0), number(s.groundSlantDepth_g_cm2, 0)));
@@ -773,7 +792,7 @@ void ShowerExplorer::showProfile()
 void ShowerExplorer::showFootprint()
 {
     m_mapView->setFootprint(&m_footprint, m_antenna, m_locale);
-    m_mapView->setAccessibleDescription(
+    describeView(m_mapView, 
         tr("The footprint is brightest %1 at %2; the Cherenkov ring has a radius of %3 m; the chosen antenna is %4.")
             .arg(where(m_footprint.brightest), field(m_footprint.brightestField_uV_m),
                  number(m_summary.cherenkovRadius_m, 0), where(m_footprint.antennas.at(size_t(m_antenna)))));
@@ -801,7 +820,7 @@ void ShowerExplorer::showPulse()
     setNiceRange(m_fieldAxis, -1.05 * largest, 1.05 * largest);
     const QString at = where(m_footprint.antennas.at(size_t(m_antenna)));
     m_pulseView->chart()->setTitle(tr("Pulse %1").arg(at));
-    m_pulseView->setAccessibleDescription(tr("Pulse %1: peaks of %2 east–west, %3 north–south and %4 vertical.")
+    describeView(m_pulseView, tr("Pulse %1: peaks of %2 east–west, %3 north–south and %4 vertical.")
                                               .arg(at, field(peaks[0]), field(peaks[1]), field(peaks[2])));
 }
 

@@ -467,7 +467,7 @@ def polar_graph(channel, path, lang):
              ha="center", va="top", fontsize=plt_size(0.9), color=style.GREY)
     style.footnote(fig, model_note(lang))
     _drop_contour_labels_on_scale(fig, ax, contours)
-    save_figure(fig, path)
+    save_figure(fig, path, colours=256)
     style.close(fig)
 
 

@@ -24,7 +24,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QSettings>
 #include <QSlider>
 #include <QTextStream>
 #include <QTranslator>
@@ -222,13 +221,6 @@ QLabel *panelLabel(const QString &text, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setStyleSheet(QStringLiteral("color: white;"));
     return label;
-}
-
-// Where a file dialog keeps its history: nowhere, as for the image export.
-void keepNoDialogState()
-{
-    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
 } // namespace
@@ -934,33 +926,17 @@ bool ShowerExplorer::writeCsv(const QString &fileName, QString *reason) const
 void ShowerExplorer::exportCsv()
 {
     sound::play(sound::Click);
-    keepNoDialogState();
     const Language language = m_language == QLatin1String("ro") ? Language::Romanian : Language::English;
-    QFileDialog dialog(window(), tr("Save numbers"), exporting::startFolder(QCoreApplication::applicationDirPath()),
-                       tr("CSV files (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    QString fileName;
-    for (;;) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        fileName = dialog.selectedFiles().constFirst();
-        while (fileName.endsWith(QLatin1Char('.')) || fileName.endsWith(QLatin1Char(' ')))
-            fileName.chop(1);
-        if (!fileName.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-            fileName += QStringLiteral(".csv");
-        const QFileInfo target(fileName);
-        if (!target.exists() || target.isDir())
-            break;
-        QMessageBox box(QMessageBox::Warning, tr("Save numbers"), exporting::replaceQuestion(language, fileName),
-                        QMessageBox::Yes | QMessageBox::No, window());
-        box.button(QMessageBox::Yes)->setText(tr("&Yes"));
-        box.button(QMessageBox::No)->setText(tr("&No"));
-        box.setDefaultButton(QMessageBox::No);
-        if (box.exec() == QMessageBox::Yes)
-            break;
-    }
+    const QString fileName = exporting::askSaveName(
+        window(), tr("Save numbers"), tr("CSV files (*.csv)"), language, [](QString name, const QString &) {
+            while (name.endsWith(QLatin1Char('.')) || name.endsWith(QLatin1Char(' ')))
+                name.chop(1);
+            if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+                name += QStringLiteral(".csv");
+            return name;
+        });
+    if (fileName.isEmpty())
+        return;
     QString reason;
     if (!writeCsv(fileName, &reason))
         QMessageBox::warning(window(), tr("Save numbers"),

@@ -272,28 +272,35 @@ QString replaceQuestion(Language language, const QString &fileName)
                               : QStringLiteral("%1 already exists. Do you want to replace it?").arg(name);
 }
 
-void exportPane(QWidget *screen, QWidget *pane, Language language, const QString &clickSound)
+QString askSaveName(QWidget *screen, const QString &title, const QString &filters, Language language,
+                    const std::function<QString(const QString &, const QString &)> &complete)
 {
-    if (!clickSound.isEmpty())
-        sound::play(clickSound);
     keepNoDialogState();
     // The dialog's own replace question would only see the name as typed, before the suffix is
     // completed, so the question is asked here about the name that will really be written.
-    QFileDialog dialog(screen, DialogTitle, startFolder(QCoreApplication::applicationDirPath()), Filters);
+    QFileDialog dialog(screen, title, startFolder(QCoreApplication::applicationDirPath()), filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    QString fileName;
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        fileName = completedName(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
+            return QString();
+        const QString fileName = complete(dialog.selectedFiles().constFirst(), dialog.selectedNameFilter());
         // Only a file that is there can be replaced: a folder of that name, or a link that
         // leads nowhere, is refused or written below without a question.
         const QFileInfo target(fileName);
         if (!target.exists() || target.isDir() || askToReplace(screen, fileName, language))
-            break;
+            return fileName;
     }
+}
+
+void exportPane(QWidget *screen, QWidget *pane, Language language, const QString &clickSound)
+{
+    if (!clickSound.isEmpty())
+        sound::play(clickSound);
+    const QString fileName = askSaveName(screen, DialogTitle, Filters, language, completedName);
+    if (fileName.isEmpty())
+        return;
     const QImage image = pane->grab().toImage();
     QString reason;
     if (!writeImage(image, fileName, language, &reason)) {

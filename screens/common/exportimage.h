@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QImage;
 class QWidget;
 
@@ -19,6 +21,13 @@ inline const QString Filters = QStringLiteral("BMP Files (*.bmp);;JPEG (*.JPEG);
 // Plays `clickSound` (when given), asks for a name and saves the grabbed pane.
 void exportPane(QWidget *screen, QWidget *pane, Language language,
                 const QString &clickSound = QString());
+
+// The save dialog's loop, shared by every export: asks for a name in a dialog titled `title`
+// with `filters`, settles the final name with `complete` (name as typed, chosen filter), and
+// asks before replacing an existing file (a folder or a dangling link is left to the writer to
+// refuse). Empty when the user cancels.
+QString askSaveName(QWidget *screen, const QString &title, const QString &filters, Language language,
+                    const std::function<QString(const QString &, const QString &)> &complete);
 
 // The title of the export's messages (replace question, failure) on a screen of `language`;
 // the save dialog itself is always titled DialogTitle.

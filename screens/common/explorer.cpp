@@ -967,7 +967,11 @@ FootprintView::FootprintView(QWidget *parent) : QChartView(parent)
     chart->addAxis(m_east, Qt::AlignBottom);
     chart->addAxis(m_north, Qt::AlignLeft);
     attach(m_ring, m_east, m_north);
+    // The view came with a default chart of its own; setChart() gives up its ownership of it
+    // without deleting it.
+    QChart *defaultChart = this->chart();
     setChart(chart);
+    delete defaultChart;
     setRenderHint(QPainter::Antialiasing);
     setRenderHint(QPainter::SmoothPixmapTransform);
     setFrameShape(QFrame::NoFrame);

@@ -79,10 +79,10 @@ def commas(text):
     return "".join(out)
 
 
-def number(value, spec, lang):
-    """format(value, spec) with the language's decimal separator, for plain (non-mathtext)
+def number(value, fmt, lang):
+    """format(value, fmt) with the language's decimal separator, for plain (non-mathtext)
     text: number(0.81, ".2f", "ro") == "0,81"."""
-    text = format(value, spec)
+    text = format(value, fmt)
     return _DECIMAL_POINT.sub(",", text) if lang == ROMANIAN else text
 
 

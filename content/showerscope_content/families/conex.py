@@ -39,6 +39,17 @@ HALO_EVIDENT_RATIO = 0.01
 COMPONENT_NAME = {"electrons": "Electrons", "muons": "Muons", "hadrons": "Hadrons"}
 
 
+# The zenith-dependence figures by primary and component (the catalogue's names).
+ZENITH_FIGURES = {
+    ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",
+    ("proton", "muons"): "Profile_Muons_(proton-E19-zenith-dependency).png",
+    ("proton", "hadrons"): "Profile_Hadrons_(proton-E19-zenith-dependency).png",
+    ("iron", "electrons"): "Profile_electrons_(iron-E19-zenith-dependency).png",
+    ("iron", "muons"): "Profile_muons_(iron-E19-zenith-dependency).png",
+    ("iron", "hadrons"): "Profile_hadrons_(iron-E19-zenith-dependency).png",
+}
+
+
 def _primary_name(primary, lang):
     return {"proton": "Proton", "iron": tr(lang, "Iron", "Fier")}[primary]
 
@@ -388,15 +399,7 @@ def _draw(out_dir, lang):
         _mass_figure(out_dir, f"Profile_{component}_(proton-E19).png", component, at_1e19, lang)
         _energy_figure(out_dir, f"{COMPONENT_NAME[component]}_distribution(proton_Iron-E19-E20-E21).png",
                        component, by_energy, lang)
-    zenith_names = {
-        ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",
-        ("proton", "muons"): "Profile_Muons_(proton-E19-zenith-dependency).png",
-        ("proton", "hadrons"): "Profile_Hadrons_(proton-E19-zenith-dependency).png",
-        ("iron", "electrons"): "Profile_electrons_(iron-E19-zenith-dependency).png",
-        ("iron", "muons"): "Profile_muons_(iron-E19-zenith-dependency).png",
-        ("iron", "hadrons"): "Profile_hadrons_(iron-E19-zenith-dependency).png",
-    }
-    for (primary, component), name in zenith_names.items():
+    for (primary, component), name in ZENITH_FIGURES.items():
         _zenith_figure(out_dir, name, primary, component, lang)
     _sizes_figure(out_dir, "comp_fier_proton_ne_nmu-1.png", at_1e19, lang)
     _introduction_figure(out_dir, "Proton&Fier_scala_logaritmica.png", at_1e19, lang)
@@ -447,17 +450,9 @@ def describe():
             "ro": f"Profile medii ale numărului de {RO_COMPONENT[component]} pentru jerbe de proton și fier la "
                   f"10¹⁹, 10²⁰ și 10²¹ eV: mărimea la maxim crește cu energia de la {_count(min(sizes), 'ro')} la "
                   f"{_count(max(sizes), 'ro')} de particule."}
-    zenith_names = {
-        ("proton", "electrons"): "Profile_electrons_(proton-E19-zenith-dependency).png",
-        ("proton", "muons"): "Profile_Muons_(proton-E19-zenith-dependency).png",
-        ("proton", "hadrons"): "Profile_Hadrons_(proton-E19-zenith-dependency).png",
-        ("iron", "electrons"): "Profile_electrons_(iron-E19-zenith-dependency).png",
-        ("iron", "muons"): "Profile_muons_(iron-E19-zenith-dependency).png",
-        ("iron", "hadrons"): "Profile_hadrons_(iron-E19-zenith-dependency).png",
-    }
     grounds = [float(longitudinal.ground_slant_depth(z)) for z in ZENITHS_DEG]
     zeniths = ", ".join(f"{z}°" for z in ZENITHS_DEG)
-    for (primary, component), name in zenith_names.items():
+    for (primary, component), name in ZENITH_FIGURES.items():
         out[name] = {
             "en": f"Mean {component} profile of {primary} showers at 10¹⁹ eV for zenith angles {zeniths}: "
                   f"the profile is the same in slant depth, but the ground moves from {grounds[0]:.0f} to "

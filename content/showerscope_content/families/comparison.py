@@ -75,6 +75,14 @@ def _adds(lang):
                           "ce adaugă excesul de sarcină la v×B")
 
 
+def _title(ax, lang, particle, zenith_deg, english, romanian):
+    """The graph's two-line title: the shower and what the graph shows, then what the charge
+    excess adds to v×B."""
+    heading = _heading(lang, particle, zenith_deg)
+    ax.set_title(f"{heading}: {language.words(lang, english, romanian)}\n" + _adds(lang),
+                 pad=10, fontsize=0.85 * plt.rcParams["axes.titlesize"])
+
+
 def _heading(lang, particle, zenith_deg):
     name = PARTICLE_NAMES[particle][lang == language.ROMANIAN]
     return language.words(lang, f"{name}, zenith {zenith_deg}°", f"{name}, unghi zenital {zenith_deg}°")
@@ -195,10 +203,7 @@ def _log_figure(particle, zenith_deg, table, path, lang):
                                  f"ln({ratio}), model complet (+ exces de sarcină)"))
     ax.set_ylabel(language.words(lang, f"ln({ratio}), v×B model (geomagnetic only)",
                                  f"ln({ratio}), model v×B\n(doar geomagnetic)"))
-    heading = _heading(lang, particle, zenith_deg)
-    ax.set_title(language.words(lang, f"{heading}: 8 events, {len(x)} antennas\n",
-                                f"{heading}: 8 evenimente, {len(x)} antene\n") + _adds(lang),
-                 pad=10, fontsize=0.85 * plt.rcParams["axes.titlesize"])
+    _title(ax, lang, particle, zenith_deg, f"8 events, {len(x)} antennas", f"8 evenimente, {len(x)} antene")
     off_line = np.abs(x - y)
     r = correlation(table)
     title = language.words(
@@ -250,10 +255,7 @@ def _ratio_figure(particle, zenith_deg, table, path, lang):
     ratio = RATIO[lang]
     ax.set_ylabel(language.words(lang, f"({ratio}) full model / ({ratio}) v×B model",
                                  f"({ratio}) model complet / ({ratio}) model v×B"))
-    heading = _heading(lang, particle, zenith_deg)
-    ax.set_title(language.words(lang, f"{heading}: full model / v×B model\n",
-                                f"{heading}: model complet / model v×B\n") + _adds(lang),
-                 pad=10, fontsize=0.85 * plt.rcParams["axes.titlesize"])
+    _title(ax, lang, particle, zenith_deg, "full model / v×B model", "model complet / model v×B")
     ax.legend(loc="upper right", fontsize=0.85 * plt.rcParams["font.size"])
     fig.subplots_adjust(left=0.16, right=0.97, bottom=0.28, top=0.88)
     style.footnote(fig, _footnote(lang, _model_charge_excess(table)))

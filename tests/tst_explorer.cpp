@@ -83,6 +83,20 @@ struct Snapshot
     }
 };
 
+// Counts the paints and resizes of the chart views' viewports.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject *, int> paints;
+    int resizes = 0;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        paints[watched] += event->type() == QEvent::Paint;
+        resizes += event->type() == QEvent::Resize;
+        return false;
+    }
+};
+
 std::unique_ptr<QDialog> shownExplorer(const QString &className)
 {
     auto dialog = newScreen(className);
@@ -147,10 +161,25 @@ void tst_Explorer::controlChangesItsViews()
     QWidget *widget = e->findChild<QWidget *>(control);
     QVERIFY2(widget, qPrintable(control));
     const Snapshot before = Snapshot::of(e);
+    PaintCounter counter;
+    const QList<QChartView *> charts = e->findChildren<QChartView *>();
+    for (QChartView *chart : charts)
+        chart->viewport()->installEventFilter(&counter);
     QTest::keyClick(widget, Qt::Key(key));
     QCoreApplication::processEvents();
     const Snapshot after = Snapshot::of(e);
     QCOMPARE(after.changedViews(before), views);
+    // One repaint per changed graph, and nothing moves: a graph drawn twice per change, or a
+    // layout that shifts with the values, costs the explorer its frame.
+    for (QChartView *chart : charts) {
+        const int paints = counter.paints.value(chart->viewport());
+        const bool changed = (chart->objectName() == QLatin1String("profileView") && (views & Profile)) ||
+                             (chart->objectName() == QLatin1String("footprintView") && (views & Footprint)) ||
+                             (chart->objectName() == QLatin1String("pulseView") && (views & Pulse));
+        QVERIFY2(paints <= 1 && (paints == 1 || !changed),
+                 qPrintable(chart->objectName() + QStringLiteral(" painted %1 times").arg(paints)));
+    }
+    QCOMPARE(counter.resizes, 0);
 
     // Reset brings back the opening state exactly.
     QTest::keyClick(e->findChild<QPushButton *>(QStringLiteral("resetButton")), Qt::Key_Space);

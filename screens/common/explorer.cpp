@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -71,7 +72,7 @@ const QColor Coral(0xff, 0x7b, 0x6b);
 const QColor Green(0x9b, 0xf0, 0x9b);
 constexpr double PulseStart_ns = -30;
 constexpr double PulseEnd_ns = 70;
-constexpr int PulseSamples = 201;
+constexpr int PulseSamples = 101; // 1 ns apart: a dozen samples per period at 80 MHz
 constexpr int ProfileSamples = 160;
 
 QFont chartFont(double points, bool bold = false)
@@ -214,6 +215,19 @@ QPushButton *imageButton(const QString &objectName, const QString &caption, QWid
     button->setMinimumHeight(34);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
+}
+
+// Fixes a value label's height at what its tallest text needs. Superscript digits beyond ³ and
+// signs such as ⟨ ⟩ come from a fallback font with other metrics: without this the label's
+// height, and with it the height of every view beside the panel, would change with the value.
+void steadyHeight(QLabel *label)
+{
+    QLabel probe;
+    probe.setFont(label->font());
+    probe.setStyleSheet(label->styleSheet());
+    probe.setTextFormat(Qt::RichText);
+    probe.setText(QStringLiteral("⟨X<sub>max</sub>⟩ 10<sup>18,3</sup> 8,8 × 10⁴⁵⁶⁷⁸⁹ µ²"));
+    label->setFixedHeight(std::max(label->sizeHint().height(), probe.sizeHint().height()));
 }
 
 QLabel *panelLabel(const QString &text, QWidget *parent)
@@ -421,6 +435,7 @@ void ShowerExplorer::buildControls(QWidget *panel)
         control->setAccessibleName(caption);
         control->setFocusPolicy(Qt::StrongFocus);
         label->setBuddy(control);
+        steadyHeight(value);
         layout->addWidget(label, row, 0);
         layout->addWidget(value, row, 1);
         layout->addWidget(control, row + 1, 0, 1, 2);
@@ -514,9 +529,10 @@ void ShowerExplorer::buildNumbers(QWidget *panel)
         value->setObjectName(QStringLiteral("value_%1").arg(QLatin1String(Quantities[i].key)));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setMinimumWidth(100);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(caption, i, 0);
         layout->addWidget(value, i, 1);
+        steadyHeight(caption);
+        steadyHeight(value);
         m_values.push_back(value);
     }
     auto *csv = imageButton(QStringLiteral("exportCsv"), tr("Export numbers (CSV)"), panel);
@@ -577,8 +593,10 @@ void ShowerExplorer::selectAntenna(int index)
     clock.start();
     computePulse();
     m_computeMs = clock.nsecsElapsed() / 1e6;
+    holdViews({m_mapView, m_pulseView});
     showFootprint();
     showPulse();
+    releaseViews();
 }
 
 void ShowerExplorer::recompute()
@@ -659,11 +677,37 @@ void ShowerExplorer::recompute()
     computePulse();
     m_computeMs = clock.nsecsElapsed() / 1e6;
 
+    holdViews({m_profileView, m_mapView, m_pulseView});
     showControls();
     showProfile();
     showFootprint();
     showPulse();
     showNumbers();
+    releaseViews();
+}
+
+// Each chart's scene processes its changed items in a queued call and then paints the whole
+// window at once. Left to the event loop, the three scenes would paint the window up to three
+// times per change, each time with another chart still out of date. So the views that are about
+// to change ignore updates while they do (holdViews); then the widgets and charts are laid out,
+// the scenes processed, and each held view is marked for one full repaint, which the next paint
+// of the window draws (releaseViews).
+void ShowerExplorer::holdViews(std::initializer_list<QChartView *> views)
+{
+    m_heldViews.assign(views.begin(), views.end());
+    for (QChartView *view : m_heldViews)
+        view->viewport()->setUpdatesEnabled(false);
+}
+
+void ShowerExplorer::releaseViews()
+{
+    // The panels' labels and the charts ask for a new layout when their texts change.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QChartView *view : m_heldViews)
+        QCoreApplication::sendPostedEvents(view->scene(), QEvent::MetaCall);
+    for (QChartView *view : m_heldViews)
+        view->viewport()->setUpdatesEnabled(true);
+    m_heldViews.clear();
 }
 
 void ShowerExplorer::computePulse()
@@ -752,7 +796,7 @@ void ShowerExplorer::showProfile()
             m_countAxis->remove(label);
         m_countAxis->setStartValue(low);
         for (int k = low; k <= high; ++k)
-            m_countAxis->append(QStringLiteral("10") + superscript(k), k);
+            m_countAxis->append(QStringLiteral("10<sup>%1</sup>").arg(k), k);
         m_countAxis->setRange(low, high + 0.5);
         m_countLow = low;
         m_countHigh = high;
@@ -962,7 +1006,8 @@ FootprintView::FootprintView(QWidget *parent) : QChartView(parent)
         axis->setTickAnchor(0);
         axis->setTickInterval(250);
         axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setGridLineColor(QColor(255, 255, 255, 70));
+        // No grid over the colour map: the ticks, the scale bar and the ring place it.
+        axis->setGridLineVisible(false);
     }
     chart->addAxis(m_east, Qt::AlignBottom);
     chart->addAxis(m_north, Qt::AlignLeft);
@@ -1024,13 +1069,25 @@ void FootprintView::drawBackground(QPainter *painter, const QRectF &rect)
     painter->fillRect(rect, ChartBackground);
     if (!m_footprint || m_footprint->map.isNull())
         return;
-    painter->save();
-    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    // The map is enlarged (bilinear) once per change to the pixels it covers, then copied
+    // unscaled on every repaint.
     const double half = m_footprint->half_m;
-    painter->drawImage(QRectF(chart()->mapToPosition(QPointF(-half, half), m_ring),
-                              chart()->mapToPosition(QPointF(half, -half), m_ring)),
-                       m_footprint->map);
-    painter->restore();
+    const QRect target = QRectF(chart()->mapToPosition(QPointF(-half, half), m_ring),
+                                chart()->mapToPosition(QPointF(half, -half), m_ring)).toRect();
+    if (target.isEmpty())
+        return;
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const QSize pixels = (QSizeF(target.size()) * ratio).toSize();
+    if (m_mapKey != m_footprint->map.cacheKey() || m_scaledMap.size() != pixels) {
+        m_scaledMap = QImage(pixels, QImage::Format_RGB32);
+        QPainter enlarge(&m_scaledMap);
+        enlarge.setRenderHint(QPainter::SmoothPixmapTransform);
+        enlarge.drawImage(m_scaledMap.rect(), m_footprint->map);
+        enlarge.end();
+        m_scaledMap.setDevicePixelRatio(ratio);
+        m_mapKey = m_footprint->map.cacheKey();
+    }
+    painter->drawImage(target.topLeft(), m_scaledMap);
 }
 
 namespace {
@@ -1046,6 +1103,48 @@ void haloText(QPainter *painter, const QPointF &at, const QString &text, const Q
 }
 
 } // namespace
+
+// The round marks (a vertical field's ring with its dot or cross, the chosen antenna's ring)
+// are drawn once per size into small pictures and then copied. Stroked anew on every repaint,
+// the dozens of them were the costliest part of the map.
+void FootprintView::drawMark(QPainter *painter, QPointF centre, Mark mark, double radius)
+{
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+    const int halfSteps = int(std::lround(radius * 2));
+    const quint64 key = (quint64(mark) << 48) | (quint64(std::lround(ratio * 100)) << 24) | quint64(halfSteps);
+    auto found = m_marks.find(key);
+    if (found == m_marks.end()) {
+        const double r = halfSteps / 2.0;
+        const double rim = mark == Mark::Chosen ? 4.5 : 3.5;
+        const int side = int(std::ceil(2 * (r + rim))) + 4;
+        QImage image(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPointF c(side / 2.0, side / 2.0);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(mark == Mark::Chosen ? QColor(Qt::black) : QColor(0, 0, 0, 200), rim));
+        p.drawEllipse(c, r, r);
+        const QColor colour = mark == Mark::Chosen ? Amber : Pink;
+        p.setPen(QPen(colour, mark == Mark::Chosen ? 2.5 : 1.8));
+        p.drawEllipse(c, r, r);
+        if (mark == Mark::Up) {
+            p.setBrush(colour);
+            p.drawEllipse(c, 1.6, 1.6);
+        } else if (mark == Mark::Down) {
+            const double d = r * 0.7;
+            p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+            p.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
+        }
+        p.end();
+        if (m_marks.size() > 256)
+            m_marks.clear();
+        found = m_marks.insert(key, image);
+    }
+    const QImage &image = found.value();
+    painter->drawImage(centre - QPointF(image.width(), image.height()) / (2 * ratio), image);
+}
 
 void FootprintView::drawForeground(QPainter *painter, const QRectF &)
 {
@@ -1076,32 +1175,12 @@ void FootprintView::drawForeground(QPainter *painter, const QRectF &)
         painter->setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::FlatCap));
         painter->drawLine(c - h, c + h);
         const double r = std::abs(e.up) * scale;
-        if (r >= 2) {
-            const QPointF v = c + QPointF(0.3 * spacingPx, 0);
-            painter->setPen(QPen(QColor(0, 0, 0, 200), 3.5));
-            painter->setBrush(Qt::NoBrush);
-            painter->drawEllipse(v, r, r);
-            painter->setPen(QPen(Pink, 1.8));
-            painter->drawEllipse(v, r, r);
-            if (e.up > 0) {
-                painter->setBrush(Pink);
-                painter->drawEllipse(v, 1.6, 1.6);
-                painter->setBrush(Qt::NoBrush);
-            } else {
-                const double d = r * 0.7;
-                painter->drawLine(v + QPointF(-d, -d), v + QPointF(d, d));
-                painter->drawLine(v + QPointF(-d, d), v + QPointF(d, -d));
-            }
-        }
+        if (r >= 2)
+            drawMark(painter, c + QPointF(0.3 * spacingPx, 0), e.up > 0 ? Mark::Up : Mark::Down, r);
         painter->fillRect(QRectF(c.x() - 3, c.y() - 3, 6, 6), Qt::black);
         painter->fillRect(QRectF(c.x() - 2, c.y() - 2, 4, 4), Qt::white);
-        if (int(i) == m_selected) {
-            painter->setBrush(Qt::NoBrush);
-            painter->setPen(QPen(Qt::black, 4.5));
-            painter->drawEllipse(c, 10, 10);
-            painter->setPen(QPen(Amber, 2.5));
-            painter->drawEllipse(c, 10, 10);
-        }
+        if (int(i) == m_selected)
+            drawMark(painter, c, Mark::Chosen, 10);
     }
 
     // Compass in the upper right corner: the map's up is north, its right east.

@@ -4,10 +4,12 @@
 
 #include "model/shower.h"
 
+#include <QHash>
 #include <QImage>
 #include <QLocale>
 #include <QWidget>
 
+#include <initializer_list>
 #include <memory>
 #include <random>
 #include <vector>
@@ -97,6 +99,8 @@ private:
     void showFootprint();
     void showPulse();
     void showNumbers();
+    void holdViews(std::initializer_list<QChartView *> views);
+    void releaseViews();
     void exportView(QWidget *view);
     void exportCsv();
     QString number(double value, int decimals) const;
@@ -155,6 +159,8 @@ private:
     QValueAxis *m_timeAxis = nullptr;
     QValueAxis *m_fieldAxis = nullptr;
 
+    std::vector<QChartView *> m_heldViews;
+
     QWidget *m_numbersPanel = nullptr;
     std::vector<QLabel *> m_values;
 };
@@ -183,7 +189,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    enum class Mark { Up, Down, Chosen };
     void fitRanges(const QRectF &plot);
+    void drawMark(QPainter *painter, QPointF centre, Mark mark, double radius);
 
     const Footprint *m_footprint = nullptr;
     int m_selected = 0;
@@ -191,6 +199,9 @@ private:
     QValueAxis *m_east = nullptr;
     QValueAxis *m_north = nullptr;
     QLineSeries *m_ring = nullptr;
+    QImage m_scaledMap;   // the map enlarged to the pixels it covers
+    qint64 m_mapKey = 0;  // the map's cacheKey() when it was enlarged
+    QHash<quint64, QImage> m_marks; // drawn marks by kind, screen scale and radius in half pixels
 };
 
 } // namespace explorer

@@ -72,7 +72,7 @@ const QColor Coral(0xff, 0x7b, 0x6b);
 const QColor Green(0x9b, 0xf0, 0x9b);
 constexpr double PulseStart_ns = -30;
 constexpr double PulseEnd_ns = 70;
-constexpr int PulseSamples = 101; // 1 ns apart: a dozen samples per period at 80 MHz
+constexpr int PulseSamples = 201;
 constexpr int ProfileSamples = 160;
 
 QFont chartFont(double points, bool bold = false)

@@ -217,16 +217,16 @@ QPushButton *imageButton(const QString &objectName, const QString &caption, QWid
     return button;
 }
 
-// Fixes a value label's height at what its tallest text needs. Superscript digits beyond ³ and
-// signs such as ⟨ ⟩ come from a fallback font with other metrics: without this the label's
-// height, and with it the height of every view beside the panel, would change with the value.
+// Fixes a number's label at the height its tallest value needs. Superscript digits other than
+// ¹ ² ³ come from a fallback font with other metrics: without this the label's height, and with
+// it the height of every view beside the panel, would change with the value. Call it once the
+// panel's style sheet is set: the probe sits in the same panel, so the sheet applies to both.
 void steadyHeight(QLabel *label)
 {
-    QLabel probe;
-    probe.setFont(label->font());
+    QLabel probe(QStringLiteral("8,8 × 10⁰¹²³⁴⁵⁶⁷⁸⁹ µV/m²"), label->parentWidget());
     probe.setStyleSheet(label->styleSheet());
-    probe.setTextFormat(Qt::RichText);
-    probe.setText(QStringLiteral("⟨X<sub>max</sub>⟩ 10<sup>18,3</sup> 8,8 × 10⁴⁵⁶⁷⁸⁹ µ²"));
+    probe.ensurePolished();
+    label->ensurePolished();
     label->setFixedHeight(std::max(label->sizeHint().height(), probe.sizeHint().height()));
 }
 
@@ -299,6 +299,8 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
         " QLabel { font-size: 10pt; font-weight: normal; }");
     controls->setStyleSheet(panelStyle);
     numbers->setStyleSheet(panelStyle);
+    for (QLabel *value : m_values)
+        steadyHeight(value);
 
     // The profile.
     QChart *profile = newChart(tr("Longitudinal profile"));
@@ -435,7 +437,6 @@ void ShowerExplorer::buildControls(QWidget *panel)
         control->setAccessibleName(caption);
         control->setFocusPolicy(Qt::StrongFocus);
         label->setBuddy(control);
-        steadyHeight(value);
         layout->addWidget(label, row, 0);
         layout->addWidget(value, row, 1);
         layout->addWidget(control, row + 1, 0, 1, 2);
@@ -520,7 +521,7 @@ void ShowerExplorer::buildNumbers(QWidget *panel)
     auto *layout = new QGridLayout(panel);
     layout->setContentsMargins(8, 14, 8, 8);
     layout->setHorizontalSpacing(10);
-    layout->setVerticalSpacing(2);
+    layout->setVerticalSpacing(0); // the labels hold their own room for superscripts (steadyHeight)
     for (int i = 0; i < QuantityCount; ++i) {
         auto *caption = panelLabel(QString(), panel);
         caption->setObjectName(QStringLiteral("caption_%1").arg(QLatin1String(Quantities[i].key)));
@@ -531,8 +532,6 @@ void ShowerExplorer::buildNumbers(QWidget *panel)
         value->setMinimumWidth(100);
         layout->addWidget(caption, i, 0);
         layout->addWidget(value, i, 1);
-        steadyHeight(caption);
-        steadyHeight(value);
         m_values.push_back(value);
     }
     auto *csv = imageButton(QStringLiteral("exportCsv"), tr("Export numbers (CSV)"), panel);
@@ -795,7 +794,9 @@ void ShowerExplorer::showProfile()
         for (const QString &label : m_countAxis->categoriesLabels())
             m_countAxis->remove(label);
         m_countAxis->setStartValue(low);
-        for (int k = low; k <= high; ++k)
+        // Every second decade: the labels need the height of their superscripts, and a short
+        // graph (a small screen) would otherwise cut them all to "…".
+        for (int k = low; k <= high; k += 2)
             m_countAxis->append(QStringLiteral("10<sup>%1</sup>").arg(k), k);
         m_countAxis->setRange(low, high + 0.5);
         m_countLow = low;

@@ -165,6 +165,9 @@ def cascade(energy_ev, primary="proton", first_depth=40.0, zenith=0.0, ground_he
     with np.errstate(divide="ignore"):
         h0 = atmosphere.height_of_slant_depth(x0.astype(float), zenith)
         h1 = atmosphere.height_of_slant_depth(x1.astype(float), zenith)
+    # Tracks that reach the observation level end exactly there, not at the round trip
+    # through depth, whose last bit varies between machines.
+    h1 = np.where(at_ground.astype(bool), ground_height_m, h1)
     path_m = (h0 - h1) / cos_z
     # Lateral offsets in the shower plane: each track starts where its parent ended.
     a0, b0, a1, b1 = (np.zeros(len(parent)) for _ in range(4))

@@ -233,11 +233,14 @@ QPushButton *imageButton(const QString &objectName, const QString &caption, QWid
 
 // Fixes a number's label at the height its tallest value needs. Superscript digits other than
 // ¹ ² ³ come from a fallback font with other metrics: without this the label's height, and with
-// it the height of every view beside the panel, would change with the value. Call it once the
-// panel's style sheet is set: the probe sits in the same panel, so the sheet applies to both.
-void steadyHeight(QLabel *label)
+// it the height of every view beside the panel, would change with the value. Only the rows that
+// show powers of ten get that taller height, so that the panel fits beside the graphs on a
+// 768-pixel screen. Call it once the panel's style sheet is set: the probe sits in the same
+// panel, so the sheet applies to both.
+void steadyHeight(QLabel *label, bool powersOfTen)
 {
-    QLabel probe(QStringLiteral("8,8 × 10⁰¹²³⁴⁵⁶⁷⁸⁹ µV/m²"), label->parentWidget());
+    QLabel probe(powersOfTen ? QStringLiteral("8,8 × 10⁰¹²³⁴⁵⁶⁷⁸⁹") : QStringLiteral("8,8 ± 9° µV/m² g/cm³"),
+                 label->parentWidget());
     probe.setStyleSheet(label->styleSheet());
     probe.ensurePolished();
     label->ensurePolished();
@@ -250,6 +253,32 @@ QLabel *panelLabel(const QString &text, QWidget *parent)
     label->setStyleSheet(QStringLiteral("color: white;"));
     return label;
 }
+
+// The numbers panel: caption and the key the CSV names it by.
+struct Quantity
+{
+    const char *key;
+    const char *caption;
+    bool powersOfTen = false; // shown as "1,3 × 10⁹"
+};
+
+const Quantity Quantities[] = {
+    {"xmax_g_cm2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "X<sub>max</sub> of this shower")},
+    {"xmax_mean_sigma_g_cm2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Mean ⟨X<sub>max</sub>⟩ ± σ")},
+    {"xmax_height_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Height of X<sub>max</sub> above sea level")},
+    {"xmax_distance_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Distance from X<sub>max</sub> to the core")},
+    {"n_max", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "N<sub>max</sub>, charged particles"), true},
+    {"electrons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Electrons at the ground"), true},
+    {"muons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Muons at the ground"), true},
+    {"alpha_deg", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Geomagnetic angle α")},
+    {"charge_excess_fraction", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Charge-excess fraction")},
+    {"cherenkov_angle_deg", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Cherenkov angle")},
+    {"cherenkov_radius_m", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Cherenkov ring radius")},
+    {"radiation_energy_MeV", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Radiation energy")},
+    {"peak_field_uV_m", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Largest peak field on the ground")},
+    {"footprint_area_km2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Footprint area above %1")},
+};
+constexpr int QuantityCount = int(sizeof Quantities / sizeof Quantities[0]);
 
 } // namespace
 
@@ -313,8 +342,8 @@ ShowerExplorer::ShowerExplorer(const QString &language, QWidget *parent)
         " QLabel { font-size: 10pt; font-weight: normal; }");
     controls->setStyleSheet(panelStyle);
     numbers->setStyleSheet(panelStyle);
-    for (QLabel *value : m_values)
-        steadyHeight(value);
+    for (int i = 0; i < QuantityCount; ++i)
+        steadyHeight(m_values[size_t(i)], Quantities[i].powersOfTen);
 
     // The profile.
     QChart *profile = newChart(tr("Longitudinal profile"));
@@ -490,6 +519,7 @@ void ShowerExplorer::buildControls(QWidget *panel)
     buttons->addWidget(m_newShower);
     buttons->addWidget(m_reset);
     layout->addLayout(buttons, row++, 0, 1, 2);
+    layout->setRowStretch(row, 1); // on a tall screen the room goes below, not between a label and its slider
     connect(m_newShower, &QPushButton::clicked, this, [this] {
         sound::play(sound::Click);
         newShower();
@@ -501,41 +531,13 @@ void ShowerExplorer::buildControls(QWidget *panel)
     layout->setColumnStretch(1, 1);
 }
 
-namespace {
-
-// The numbers panel: caption and the key the CSV names it by.
-struct Quantity
-{
-    const char *key;
-    const char *caption;
-};
-
-const Quantity Quantities[] = {
-    {"xmax_g_cm2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "X<sub>max</sub> of this shower")},
-    {"xmax_mean_sigma_g_cm2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Mean ⟨X<sub>max</sub>⟩ ± σ")},
-    {"xmax_height_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Height of X<sub>max</sub> above sea level")},
-    {"xmax_distance_km", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Distance from X<sub>max</sub> to the core")},
-    {"n_max", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "N<sub>max</sub>, charged particles")},
-    {"electrons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Electrons at the ground")},
-    {"muons_ground", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Muons at the ground")},
-    {"alpha_deg", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Geomagnetic angle α")},
-    {"charge_excess_fraction", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Charge-excess fraction")},
-    {"cherenkov_angle_deg", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Cherenkov angle")},
-    {"cherenkov_radius_m", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Cherenkov ring radius")},
-    {"radiation_energy_MeV", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Radiation energy")},
-    {"peak_field_uV_m", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Largest peak field on the ground")},
-    {"footprint_area_km2", QT_TRANSLATE_NOOP("explorer::ShowerExplorer", "Footprint area above %1")},
-};
-constexpr int QuantityCount = int(sizeof Quantities / sizeof Quantities[0]);
-
-} // namespace
 
 void ShowerExplorer::buildNumbers(QWidget *panel)
 {
     auto *layout = new QGridLayout(panel);
     layout->setContentsMargins(8, 14, 8, 8);
     layout->setHorizontalSpacing(10);
-    layout->setVerticalSpacing(0); // the labels hold their own room for superscripts (steadyHeight)
+    layout->setVerticalSpacing(2); // rows with powers of ten hold their own room for them (steadyHeight)
     for (int i = 0; i < QuantityCount; ++i) {
         auto *caption = panelLabel(QString(), panel);
         caption->setObjectName(QStringLiteral("caption_%1").arg(QLatin1String(Quantities[i].key)));
@@ -551,7 +553,11 @@ void ShowerExplorer::buildNumbers(QWidget *panel)
     auto *csv = imageButton(QStringLiteral("exportCsv"), tr("Export numbers (CSV)"), panel);
     csv->setAccessibleName(tr("Export the numbers and the series as CSV"));
     connect(csv, &QPushButton::clicked, this, [this] { exportCsv(); });
-    layout->addWidget(csv, QuantityCount, 0, 1, 2);
+    // The button's picture is stretched whole: at the panel's full width its round ends would
+    // turn into long ellipses.
+    csv->setMinimumWidth(190);
+    csv->setMaximumWidth(230);
+    layout->addWidget(csv, QuantityCount, 0, 1, 2, Qt::AlignHCenter);
     layout->setRowStretch(QuantityCount + 1, 1);
     layout->setColumnStretch(0, 1);
 }

@@ -75,8 +75,8 @@ constexpr double PulseEnd_ns = 70;
 constexpr int PulseSamples = 201;
 constexpr int ProfileSamples = 160;
 
-// Painting the charts' antialiased lines leaves the upper halves of the AVX registers in use
-// (the toolkit's AVX2 drawing code returns without clearing them). On Intel processors every
+// Repainting the window leaves the upper halves of the AVX registers in use (some of the
+// toolkit's AVX2 drawing code returns without clearing them). On Intel processors every
 // SSE instruction after that pays a transition penalty: the model's exp() took 111 ns instead
 // of 3 ns, and a control step 19 ms instead of 5. Clearing them before the model runs avoids it;
 // the instruction exists only where AVX does.

@@ -78,8 +78,8 @@ constexpr int ProfileSamples = 160;
 // Repainting the window leaves the upper halves of the AVX registers in use (some of the
 // toolkit's AVX2 drawing code returns without clearing them). On Intel processors every
 // SSE instruction after that pays a transition penalty: the model's exp() took 111 ns instead
-// of 3 ns, and a control step 19 ms instead of 5. Clearing them before the model runs avoids it;
-// the instruction exists only where AVX does.
+// of 3 ns, and a control step 19 ms instead of 5. Clearing them before the model or the pulse
+// is computed avoids it; the instruction exists only where AVX does.
 void clearVectorUpperHalves()
 {
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -608,6 +608,7 @@ void ShowerExplorer::selectAntenna(int index)
     if (index < 0 || index >= int(m_footprint.antennas.size()) || index == m_antenna)
         return;
     m_antenna = index;
+    clearVectorUpperHalves();
     QElapsedTimer clock;
     clock.start();
     computePulse();
@@ -732,7 +733,6 @@ void ShowerExplorer::releaseViews()
 
 void ShowerExplorer::computePulse()
 {
-    clearVectorUpperHalves();
     const QPointF at = m_footprint.antennas.at(size_t(m_antenna));
     m_pulse = m_model->pulse_uV_m(at.x(), at.y(), m_pulseTimes);
 }

@@ -2,6 +2,7 @@
 // screen writes decimal commas on screen and decimal points in the CSV, and Tab reaches every
 // control, each named for screen readers.
 #include "common/explorer.h"
+#include "common/keyboard.h"
 #include "common/sound.h"
 #include "testsupport.h"
 
@@ -210,9 +211,15 @@ void tst_Explorer::numbersFollowTheLanguage()
     QVERIFY(e);
 
     QStringList shown;
-    for (QLabel *label : e->findChildren<QLabel *>())
+    QLabel *energyLabel = nullptr;
+    for (QLabel *label : e->findChildren<QLabel *>()) {
         shown << label->text();
-    QVERIFY2(shown.contains(energy), qPrintable(shown.join(QLatin1String(" | "))));
+        if (label->text() == energy)
+            energyLabel = label;
+    }
+    QVERIFY2(energyLabel, qPrintable(shown.join(QLatin1String(" | "))));
+    // A screen reader hears the power of ten spoken, not the label's "1018.3".
+    QCOMPARE(energyLabel->accessibleName(), e->findChild<QWidget *>(QStringLiteral("energySlider"))->accessibleDescription());
     QVERIFY2(shown.contains(groundCaption), qPrintable(groundCaption));
 
     // Every decimal on screen and in what a screen reader hears uses the language's mark.
@@ -257,6 +264,7 @@ void tst_Explorer::tabReachesEveryControl()
     QFETCH(QString, screen);
     auto dialog = shownExplorer(screen);
     QVERIFY(dialog);
+    keyboard::prepare(dialog.get()); // as modal opening does
     dialog->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
 
@@ -282,6 +290,10 @@ void tst_Explorer::tabReachesEveryControl()
         if (!first)
             first = focus;
         reached.insert(focus);
+        // Every stop shows where the keyboard is: the amber mark lies over it.
+        const QFrame *mark = focus->parentWidget()->findChild<QFrame *>(QStringLiteral("focusMark"));
+        QVERIFY2(mark && mark->isVisible() && mark->geometry().intersects(focus->geometry()),
+                 qPrintable(focus->objectName()));
     }
     for (QWidget *control : controls) {
         QVERIFY2(reached.contains(control), qPrintable(control->objectName()));

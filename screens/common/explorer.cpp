@@ -791,7 +791,10 @@ void ShowerExplorer::showControls()
     const QString amount = number(shown, shown < 10 ? 1 : 0);
     const QString unit = peta ? QStringLiteral("PeV") : QStringLiteral("EeV");
     m_energyText->setText(QStringLiteral("10<sup>%1</sup> eV = %2 %3").arg(number(lg, 1), amount, unit));
-    m_energy->setAccessibleDescription(tr("10 to the power %1 electronvolts, %2 %3").arg(number(lg, 1), amount, unit));
+    // Read from the label's text, the power would be heard as "1018.3".
+    const QString spoken = tr("10 to the power %1 electronvolts, %2 %3").arg(number(lg, 1), amount, unit);
+    m_energyText->setAccessibleName(spoken);
+    m_energy->setAccessibleDescription(spoken);
 
     m_zenithText->setText(QStringLiteral("%1°").arg(m_settings.zenith_deg));
     m_zenith->setAccessibleDescription(tr("%1 degrees from the vertical").arg(m_settings.zenith_deg));

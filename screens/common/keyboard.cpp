@@ -3,7 +3,9 @@
 #include "look.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
@@ -261,11 +263,12 @@ void showWhole(QWidget *widget)
     }
 }
 
-// The amber mark on the focused text or picture pane or push button of one screen. It is a
-// frame laid over the widget (in the widget's parent), so a widget's own style sheet cannot
-// hide it. A button's ring is drawn just inside the part of the button that is in view: the
-// forms let some buttons reach past the edge of their group box or under a neighbour, where a
-// ring around the whole button was cut off.
+// The amber mark on the focused text or picture pane, push button, slider or list box of one
+// screen. It is a frame laid over the widget (in the widget's parent), so a widget's own style
+// sheet cannot hide it. A button's ring is drawn just inside the part of the button that is in
+// view: the forms let some buttons reach past the edge of their group box or under a neighbour,
+// where a ring around the whole button was cut off. A slider's or list box's frame lies just
+// outside it, so that it covers neither the handle nor the text.
 class FocusMark : public QObject
 {
 public:
@@ -278,7 +281,8 @@ private:
     void follow(QWidget *now)
     {
         const bool button = now && qobject_cast<QPushButton *>(now);
-        if (!now || now->window() != m_screen || !now->parentWidget() || (!button && !isPane(now))) {
+        const bool setting = now && (qobject_cast<QAbstractSlider *>(now) || qobject_cast<QComboBox *>(now));
+        if (!now || now->window() != m_screen || !now->parentWidget() || (!button && !setting && !isPane(now))) {
             if (m_mark)
                 m_mark->hide();
             return;
@@ -293,7 +297,9 @@ private:
         const QString look = button ? look::buttonFocusMark() : look::paneFocusMark();
         if (m_mark->styleSheet() != look)
             m_mark->setStyleSheet(look);
-        m_mark->setGeometry(button ? shownPart(now).adjusted(1, 1, -1, -1) : now->geometry());
+        m_mark->setGeometry(button    ? shownPart(now).adjusted(1, 1, -1, -1)
+                            : setting ? now->geometry().adjusted(-3, -3, 3, 3)
+                                      : now->geometry());
         m_mark->raise();
         m_mark->show();
         // After the scroll area's own scrolling; a click keeps the view where it is.

@@ -13,8 +13,8 @@ class QWidget;
 // - Return or Enter presses the focused button; nothing else presses a button, so Return in a
 //   text or picture pane never closes a screen (no button is a dialog's default button).
 // - A focused text or picture pane shows the amber focus mark, a focused push button an amber
-//   ring just inside the part of it in view; a focused link in a text pane
-//   is drawn amber.
+//   ring just inside the part of it in view, a focused slider or list box an amber frame just
+//   outside it; a focused link in a text pane is drawn amber.
 // - An editable text pane or a graphics view passes Tab on instead of keeping it (a browser
 //   pane keeps Tab for stepping through its links).
 namespace keyboard {
